@@ -1,0 +1,82 @@
+#pragma once
+// Services the dialogs and the store call instead of reaching for widgets
+// directly, so that tests can answer them. The program installs the widget
+// implementations (platform/widgets) at start-up; without them, messages are
+// answered with their default button, file choices are cancelled and
+// progress goes nowhere.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace platform {
+
+enum class MessageButtons { Ok, OkCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+enum class MessageAnswer { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
+
+struct MessageRequest {
+    QString text;
+    QString title;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+    int defaultButton = 1;  // 1, 2 or 3: which button is the default, left to right
+};
+
+// The answer a message box gives when the engineer just presses Enter.
+MessageAnswer defaultAnswer(const MessageRequest &request);
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual MessageAnswer show(const MessageRequest &request) = 0;
+};
+
+struct FileRequest {
+    QString title;
+    QString filter;         // e.g. "Database (*.mdb)"
+    QString initialPath;
+};
+
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The chosen path, or nothing when the engineer cancelled.
+    virtual std::optional<QString> chooseOpenFile(const FileRequest &request) = 0;
+};
+
+class ExitService {
+public:
+    virtual ~ExitService() = default;
+    virtual void exitProgram(int code) = 0;
+};
+
+// Progress modes of ShowProgress.
+enum ProgressMode { ProgressStart = 1, ProgressUpdate = 2, ProgressFinish = 3 };
+
+class ProgressDisplay {
+public:
+    virtual ~ProgressDisplay() = default;
+    virtual void showProgress(int percent, int mode) = 0;
+};
+
+// The installed services. Setting nullptr restores the fallback.
+MessageService &messages();
+void setMessageService(MessageService *service);
+FileChooser &fileChooser();
+void setFileChooser(FileChooser *chooser);
+ExitService &exitService();
+void setExitService(ExitService *service);
+ProgressDisplay &progressDisplay();
+void setProgressDisplay(ProgressDisplay *display);
+
+// Shorthand for the callers: show a message through the installed service.
+MessageAnswer showMessage(const QString &text, const QString &title,
+                          MessageButtons buttons = MessageButtons::Ok,
+                          MessageIcon icon = MessageIcon::None, int defaultButton = 1);
+
+} // namespace platform
+
+// The progress display on the main window's status bar: Mode 1 start,
+// 2 update, 3 finish; any other mode changes nothing.
+void ShowProgress(int Percent, int Mode);

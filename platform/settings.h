@@ -1,0 +1,15 @@
+#pragma once
+// Per-user settings: organisation and application "Kelvora", group
+// "Preferences", as the program's only settings store.
+
+#include <QString>
+
+namespace platform {
+
+QString GetSetting(const QString &key, const QString &defaultValue = QString());
+void SaveSetting(const QString &key, const QString &value);
+
+// The key of the current database's path.
+inline const char *const CurrentDatabaseKey = "CurrentDatabase";
+
+} // namespace platform

@@ -1,0 +1,101 @@
+#include "platform/widgets/widget_services.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdlib>
+#include <vector>
+
+namespace platform {
+namespace {
+
+struct ButtonSpec {
+    QMessageBox::StandardButton button;
+    MessageAnswer answer;
+};
+
+std::vector<ButtonSpec> buttonsFor(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return {{QMessageBox::Ok, MessageAnswer::Ok}};
+    case MessageButtons::OkCancel:
+        return {{QMessageBox::Ok, MessageAnswer::Ok}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
+    case MessageButtons::AbortRetryIgnore:
+        return {{QMessageBox::Abort, MessageAnswer::Abort},
+                {QMessageBox::Retry, MessageAnswer::Retry},
+                {QMessageBox::Ignore, MessageAnswer::Ignore}};
+    case MessageButtons::YesNoCancel:
+        return {{QMessageBox::Yes, MessageAnswer::Yes},
+                {QMessageBox::No, MessageAnswer::No},
+                {QMessageBox::Cancel, MessageAnswer::Cancel}};
+    case MessageButtons::YesNo:
+        return {{QMessageBox::Yes, MessageAnswer::Yes}, {QMessageBox::No, MessageAnswer::No}};
+    case MessageButtons::RetryCancel:
+        return {{QMessageBox::Retry, MessageAnswer::Retry}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
+    }
+    return {{QMessageBox::Ok, MessageAnswer::Ok}};
+}
+
+QMessageBox::Icon iconFor(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageAnswer QtMessageService::show(const MessageRequest &request)
+{
+    QMessageBox box(iconFor(request.icon), request.title, request.text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    const auto specs = buttonsFor(request.buttons);
+    for (const auto &spec : specs)
+        box.addButton(spec.button);
+    const int defaultIndex = request.defaultButton - 1;
+    if (defaultIndex >= 0 && defaultIndex < static_cast<int>(specs.size()))
+        box.setDefaultButton(specs[static_cast<size_t>(defaultIndex)].button);
+    const int result = box.exec();
+    for (const auto &spec : specs)
+        if (result == spec.button)
+            return spec.answer;
+    // Closed by the window's own close box: the answer of Escape.
+    for (const auto &spec : specs)
+        if (spec.answer == MessageAnswer::Cancel || spec.answer == MessageAnswer::No)
+            return spec.answer;
+    return specs.front().answer;
+}
+
+std::optional<QString> QtFileChooser::chooseOpenFile(const FileRequest &request)
+{
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
+                                                      request.initialPath, request.filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+void QtExitService::exitProgram(int code)
+{
+    // The program ends at once, as the engineer asked; nothing else runs.
+    std::exit(code);
+}
+
+void installWidgetServices()
+{
+    static QtMessageService messageService;
+    static QtFileChooser chooser;
+    static QtExitService exitService;
+    setMessageService(&messageService);
+    setFileChooser(&chooser);
+    setExitService(&exitService);
+}
+
+} // namespace platform
