@@ -12,6 +12,9 @@
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (ctest's discovery) needs no display.
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
