@@ -4,10 +4,9 @@
 // four support kinds, and the retry that adds posts to the kinds that failed.
 // A design that cannot be found is a result code on the kind, never an error.
 
-namespace engine {
+#include "engine/design_state.h"
 
-struct DesignRecord;
-struct DesignState;
+namespace engine {
 
 // One design pass over state.CurrentDesign into state.SupportDesigns[1..4].
 // Clears every result code and warning first; sets DesignOpen.

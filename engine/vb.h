@@ -1,0 +1,102 @@
+#pragma once
+// Small value helpers shared by the whole engine: rounding, fixed-length
+// blank-padded texts, 16/32-bit narrowing and number <-> text conversions that
+// behave like the forms runtime the stored designs were made with.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+// Flags are 16-bit integers: -1 true, 0 false.
+inline constexpr int16_t VbTrue = -1;
+inline constexpr int16_t VbFalse = 0;
+
+// Nearest whole number, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4,
+// -2.5 -> -2). Never std::round, which takes halves away from zero. A float
+// argument converts to double exactly, so one overload serves both.
+long long RoundHalfEven(double value);
+
+// Half-even rounding, then saturation to the 16-bit or 32-bit signed range.
+// The runtime would raise an overflow there; saturating keeps the value on the
+// nearest representable side instead of wrapping.
+int16_t ToInt16(double value);
+int32_t ToInt32(double value);
+int16_t ClampToInt16(long long value);
+int32_t ClampToInt32(long long value);
+
+// A text of exactly N characters, blank-padded on the right. Assigning a
+// shorter text pads it, a longer one is cut. Equality compares all N
+// characters; use Trimmed()/TrimmedEquals to compare without the padding.
+template <std::size_t N>
+class FixedText {
+ public:
+  static constexpr std::size_t Length = N;
+
+  FixedText() { chars_.fill(' '); }
+  explicit FixedText(std::string_view text) { Assign(text); }
+
+  FixedText& operator=(std::string_view text) {
+    Assign(text);
+    return *this;
+  }
+
+  void Assign(std::string_view text) {
+    chars_.fill(' ');
+    const std::size_t n = text.size() < N ? text.size() : N;
+    for (std::size_t i = 0; i < n; ++i) chars_[i] = text[i];
+  }
+  void Clear() { chars_.fill(' '); }
+
+  std::string_view view() const { return std::string_view(chars_.data(), N); }
+  std::string str() const { return std::string(chars_.data(), N); }
+  // The text without trailing blanks.
+  std::string Trimmed() const {
+    std::size_t n = N;
+    while (n > 0 && chars_[n - 1] == ' ') --n;
+    return std::string(chars_.data(), n);
+  }
+  bool IsBlank() const {
+    for (char c : chars_)
+      if (c != ' ') return false;
+    return true;
+  }
+
+  bool operator==(const FixedText&) const = default;
+
+ private:
+  std::array<char, N> chars_{};
+};
+
+// Pads with blanks or cuts to exactly `length` characters.
+std::string PadOrCut(std::string_view text, std::size_t length);
+
+// Blank trimming as the runtime's RTrim, LTrim and Trim (spaces only).
+std::string_view RTrim(std::string_view text);
+std::string_view LTrim(std::string_view text);
+std::string_view Trim(std::string_view text);
+// Equal after trimming blanks on both sides of both texts.
+bool TrimmedEquals(std::string_view a, std::string_view b);
+
+// Str$: a number as text with a leading blank for values >= 0 and "-" for
+// negatives; no trailing ".0"; a leading zero before the point is dropped
+// (" .5"). Whole numbers print all digits; double values use up to 15
+// significant digits and single values up to 7.
+std::string StrInteger(long long value);
+std::string Str(double value);
+std::string StrSingle(float value);
+// The same texts without the leading blank of a non-negative value (CStr).
+std::string CStrInteger(long long value);
+std::string CStr(double value);
+
+// Val: the number at the start of a text, 0 when there is none. Blanks, tabs
+// and line feeds anywhere in the text are ignored; a sign, digits, a decimal
+// point and an exponent (E or D) are read; "&H" and "&O" prefixes read
+// hexadecimal and octal whole numbers. Reading stops at the first character
+// that cannot continue the number.
+double Val(std::string_view text);
+
+}  // namespace engine
