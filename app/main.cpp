@@ -1,11 +1,14 @@
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "platform/widgets/widget_services.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Kelvora"));
-    window.show();
-    return application.exec();
+    QApplication::setApplicationName(QStringLiteral("Kelvora"));
+    platform::installWidgetServices();
+    const std::unique_ptr<app::Program> program = app::Main();
+    return QApplication::exec();
 }
