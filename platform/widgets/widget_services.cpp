@@ -52,9 +52,19 @@ QMessageBox::Icon iconFor(MessageIcon icon)
 
 } // namespace
 
+// Message texts carry carriage returns as line ends (alone or before a line
+// feed); Qt breaks lines only at line feeds.
+QString displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
 MessageAnswer QtMessageService::show(const MessageRequest &request)
 {
-    QMessageBox box(iconFor(request.icon), request.title, request.text, QMessageBox::NoButton,
+    QMessageBox box(iconFor(request.icon), request.title, displayText(request.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     const auto specs = buttonsFor(request.buttons);
     for (const auto &spec : specs)

@@ -1,0 +1,152 @@
+#include "database/database_file.h"
+
+#include "database/default_values.h"
+#include "database/schema.h"
+#include "platform/services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <memory>
+
+namespace database {
+
+using platform::SqlConnection;
+using platform::SqlStatus;
+
+QString CurrentDatabasePath;
+
+namespace {
+
+std::unique_ptr<SqlConnection> currentConnection;
+
+// How long a statement waits for a lock held by another program before the
+// open or the compaction gives up and reports it.
+constexpr int busyTimeoutMs = 250;
+
+const QLatin1String defaultFileName("orlen.mdb");
+
+// Removes a file this attempt created, with SQLite's journal beside it.
+void removeCreatedFile(const QString &path)
+{
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
+// Everything an open does on the file, in one transaction: build or upgrade
+// the schema, read (and if needed add) the default values, check relations.
+SqlStatus prepareFile(SqlConnection &db, DefaultValueSet &values)
+{
+    // Foreign keys cannot be switched inside a transaction, and must be off
+    // while tables are rebuilt; they are switched on again below.
+    SqlStatus s = db.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    if (!s.ok())
+        return s;
+    {
+        // IMMEDIATE takes the write lock now, so a file that another program
+        // holds locked, or that cannot be written, is refused here.
+        platform::SqlTransaction transaction(db, platform::SqlTransaction::Kind::Immediate);
+        s = transaction.status();
+        if (s.ok())
+            s = BringSchemaUpToDate(db);
+        if (s.ok())
+            s = ReadDefaultValues(db, values);
+        if (s.ok())
+            s = CheckForeignKeys(db);
+        if (s.ok())
+            s = transaction.commit();
+        if (!s.ok())
+            return s;
+    }
+    s = db.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    if (!s.ok())
+        return s;
+    platform::SqlRows rows;
+    s = db.select(QStringLiteral("PRAGMA foreign_keys"), {}, rows);
+    if (s.ok() && (rows.empty() || rows.front().front().toInt() != 1))
+        s = SqlStatus::failure(platform::SqliteError, QStringLiteral("foreign keys cannot be enforced"));
+    return s;
+}
+
+} // namespace
+
+SqlConnection *CurrentDatabase()
+{
+    return currentConnection.get();
+}
+
+QString DefaultDatabasePath()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QFileInfo folder(programFolder);
+    if (!programFolder.isEmpty() && folder.isDir() && folder.isWritable())
+        return QDir(programFolder).filePath(defaultFileName);
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dataFolder);
+    return QDir(dataFolder).filePath(defaultFileName);
+}
+
+QString OpenErrorMessage(const SqlStatus &status)
+{
+    return QStringLiteral("Error during open : ") + QString::number(status.code()) + QStringLiteral("\r\r") +
+           status.text();
+}
+
+bool OpenCurrentDatabase()
+{
+    CloseCurrentDatabase();
+
+    const QString path = CurrentDatabasePath;
+    SqlStatus status;
+    std::unique_ptr<SqlConnection> db;
+    bool created = false;
+    if (path.trimmed().isEmpty()) {
+        // SQLite would open a private temporary database for an empty name.
+        status = SqlStatus::failure(platform::SqliteCantOpen, QStringLiteral("unable to open database file"));
+    } else if (QFileInfo::exists(path)) {
+        db = SqlConnection::open(path, SqlConnection::OpenMode::OpenExisting, status, busyTimeoutMs);
+    } else {
+        db = SqlConnection::open(path, SqlConnection::OpenMode::CreateOrOpen, status, busyTimeoutMs);
+        created = true;
+    }
+
+    DefaultValueSet values;
+    if (db)
+        status = prepareFile(*db, values);
+
+    if (!status.ok()) {
+        db.reset();
+        if (created)
+            removeCreatedFile(path);
+        platform::showMessage(OpenErrorMessage(status), QString());
+        return false;
+    }
+
+    currentConnection = std::move(db);
+    DefClearanceAboveRoadEdge = values.clearanceAboveRoadEdge;
+    DefDistanceFromCarriageway = values.distanceFromCarriageway;
+    DefClearZoneSpeed = values.clearZoneSpeed;
+    DefClearZoneAADT = values.clearZoneAADT;
+    return true;
+}
+
+SqlStatus CompactCurrentDatabase()
+{
+    if (!currentConnection)
+        return SqlStatus::failure(platform::SqliteMisuse, QStringLiteral("no database is open"));
+    // SQLite rebuilds the file in place through its rollback journal: the
+    // original pages stay recoverable until the compacted copy is complete,
+    // a failure leaves the file as it was, and no scratch file remains.
+    SqlStatus s = currentConnection->exec(QStringLiteral("VACUUM"));
+    currentConnection.reset();
+    return s;
+}
+
+void CloseCurrentDatabase()
+{
+    currentConnection.reset();
+}
+
+} // namespace database
