@@ -54,7 +54,7 @@ QMessageBox::Icon iconFor(MessageIcon icon)
 
 // Message texts carry carriage returns as line ends (alone or before a line
 // feed); Qt breaks lines only at line feeds.
-QString displayText(const QString &text)
+static QString displayText(const QString &text)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
