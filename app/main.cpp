@@ -1,5 +1,5 @@
-#include "app/main_window.h"
 #include "app/startup.h"
+#include "database/database_file.h"
 #include "platform/widgets/widget_services.h"
 
 #include <QApplication>
@@ -9,6 +9,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     platform::installWidgetServices();
-    const std::unique_ptr<app::Program> program = app::Main();
-    return QApplication::exec();
+    std::unique_ptr<app::Program> program = app::Main();
+    const int code = QApplication::exec();
+    program.reset();
+    database::CloseCurrentDatabase();
+    return code;
 }

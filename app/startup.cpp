@@ -1,0 +1,104 @@
+#include "app/startup.h"
+
+#include "app/main_window.h"
+#include "app/storage_wiring.h"
+#include "database/database_file.h"
+#include "database/default_values.h"
+#include "database/preferences.h"
+#include "database/reference_lists.h"
+#include "engine/design_tables.h"
+#include "platform/services.h"
+#include "platform/settings.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace app {
+namespace {
+
+engine::DefaultValues currentDefaultValues()
+{
+    engine::DefaultValues values;
+    values.DefClearanceAboveRoadEdge = database::DefClearanceAboveRoadEdge;
+    values.DefDistanceFromCarriageway = database::DefDistanceFromCarriageway;
+    values.DefClearZoneSpeed = database::DefClearZoneSpeed;
+    values.DefClearZoneAADT = database::DefClearZoneAADT;
+    return values;
+}
+
+MainWindowServices programServices(engine::DesignState &state, QWidget *window)
+{
+    MainWindowServices services;
+    services.showStorageDialog = [&state, window](int mode) { ShowStorageDialog(state, mode, window); };
+    services.silentSave = [&state, window] { return SilentSave(state, window); };
+    services.databaseOpen = [] { return database::CurrentDatabase() != nullptr; };
+    services.defaultValues = currentDefaultValues;
+    services.saveDatabaseSetting = SaveDatabasePathSetting;
+    return services;
+}
+
+void centreOnScreen(QWidget &window)
+{
+    if (const QScreen *screen = window.screen()) {
+        const QRect free = screen->availableGeometry();
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(free.center());
+        window.move(frame.topLeft());
+    }
+}
+
+} // namespace
+
+void SaveDatabasePathSetting()
+{
+    platform::SaveSetting(QString::fromLatin1(platform::CurrentDatabaseKey), database::CurrentDatabasePath);
+}
+
+std::unique_ptr<Program> Main(const StartupOptions &options)
+{
+    auto program = std::make_unique<Program>();
+    engine::DesignState &state = program->state;
+
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString fallbackPath = options.defaultDatabasePath ? *options.defaultDatabasePath
+                                                             : database::DefaultDatabasePath();
+    database::CurrentDatabasePath =
+        platform::GetSetting(QString::fromLatin1(platform::CurrentDatabaseKey), fallbackPath);
+    // Opens or creates the database; a failure is reported there and the
+    // window then leads the engineer to a file.
+    database::InitReferenceLists();
+
+    program->mainWindow = std::make_unique<Form5>(state, MainWindowServices{});
+    Form5 &window = *program->mainWindow;
+    window.setServices(programServices(state, &window));
+    platform::setProgressDisplay(&window.progressDisplay());
+    if (options.mainWindowCreated)
+        options.mainWindowCreated(window);
+
+    // The file choice that follows a failed open must not run under the
+    // hourglass.
+    const bool choosingFile = database::CurrentDatabase() == nullptr;
+    if (choosingFile)
+        QGuiApplication::restoreOverrideCursor();
+    window.FormLoad();
+    if (choosingFile)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+
+    centreOnScreen(window);
+    window.show();
+    window.FormActivate();
+    window.repaint();
+
+    ShowProgress(30, platform::ProgressStart);
+    engine::LoadDesignTables(state, database::ReadStiffenerLimits());
+    ShowProgress(60, platform::ProgressUpdate);
+    LoadSignDetailsForm(program->hiddenForms, state, &window);
+    ShowProgress(80, platform::ProgressUpdate);
+    LoadRoadsideEnvironmentForm(program->hiddenForms, state, &window);
+    ShowProgress(100, platform::ProgressFinish);
+
+    QGuiApplication::restoreOverrideCursor();
+    return program;
+}
+
+} // namespace app

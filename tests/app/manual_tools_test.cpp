@@ -1,0 +1,162 @@
+// Tools run by hand, not by ctest (disabled tests; run with
+// --gtest_filter='ManualTools.*' --gtest_also_run_disabled_tests):
+// - the time from start-up to the main window shown, with a database of
+//   10,000 stored designs (KELVORA_BIG_DATABASE names where it is kept, so it
+//   is built only once);
+// - a picture of the main window after loading a stored design
+//   (KELVORA_SCREENSHOT names the file, /tmp/kelvora-main-window.png by default).
+
+#include "app_test_support.h"
+
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/warnings_box.h"
+#include "common/temp_settings.h"
+#include "common/test_services.h"
+#include "database/database_file.h"
+#include "database/design_store.h"
+#include "engine/design_run.h"
+#include "platform/settings.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Opens (creating) the database at path as the current one.
+bool openDatabase(const QString &path)
+{
+    database::CloseCurrentDatabase();
+    database::CurrentDatabasePath = path;
+    return database::OpenCurrentDatabase();
+}
+
+// Stores `count` designs made from the sample, each under its own key.
+void storeDesigns(int count)
+{
+    engine::DesignState state;
+    engine::ResetDesignData(state, engine::DefaultValues{});
+    engine::CopyDesignRecord(app_testing::sampleDesign(), state.CurrentDesign);
+    engine::RunDesign(state);
+    platform::SqlConnection &db = *database::CurrentDatabase();
+    // Building the file is not what is measured; skip the waits for the disk.
+    ASSERT_TRUE(db.exec(QStringLiteral("PRAGMA synchronous = OFF")).ok());
+    for (int i = 0; i < count; ++i) {
+        const database::StoredDesignKey key{QStringLiteral("JOB%1").arg(i / 100, 4, 10, QLatin1Char('0')),
+                                            QStringLiteral("SEC%1").arg((i / 10) % 10),
+                                            QStringLiteral("POS%1").arg(i % 10)};
+        state.CurrentDesign.FrontSignWidth[1] = 2000 + (i % 40) * 25;
+        const database::StoreResult result = database::SaveSignDesign(db, state, key);
+        ASSERT_TRUE(result.ok()) << result.message.toStdString();
+    }
+}
+
+int storedDesignCount()
+{
+    platform::SqlRows rows;
+    database::CurrentDatabase()->select(QStringLiteral("SELECT COUNT(*) FROM LocDesData"), {}, rows);
+    return rows.empty() ? -1 : rows[0][0].toInt();
+}
+
+} // namespace
+
+TEST(ManualTools, DISABLED_StartUpWithTenThousandStoredDesigns)
+{
+    testing_support::RecordingMessages messages;
+    QTemporaryDir folder;
+    QString path = qEnvironmentVariable("KELVORA_BIG_DATABASE");
+    if (path.isEmpty())
+        path = folder.filePath(QStringLiteral("big.mdb"));
+    const bool build = !QFileInfo::exists(path);
+    ASSERT_TRUE(openDatabase(path));
+    if (build)
+        storeDesigns(10000);
+    ASSERT_EQ(storedDesignCount(), 10000);
+    database::CloseCurrentDatabase();
+
+    testing_support::clearSettings();
+    platform::SaveSetting(QString::fromLatin1(platform::CurrentDatabaseKey), path);
+    QElapsedTimer timer;
+    timer.start();
+    const auto program = app::Main();
+    QApplication::processEvents();
+    const qint64 elapsed = timer.elapsed();
+    std::printf("start-up to main window shown: %lld ms (%d stored designs)\n", static_cast<long long>(elapsed),
+                storedDesignCount());
+    EXPECT_TRUE(program->mainWindow->isVisible());
+    EXPECT_TRUE(messages.calls.empty());
+    program->mainWindow->hide();
+    database::CloseCurrentDatabase();
+    testing_support::clearSettings();
+}
+
+TEST(ManualTools, DISABLED_ScreenshotAfterLoadingAStoredDesign)
+{
+    testing_support::RecordingMessages messages;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("shot.mdb"));
+    ASSERT_TRUE(openDatabase(path));
+
+    // A stored design that shows warnings: the sign sits too low over the road edge.
+    {
+        engine::DesignState state;
+        engine::ResetDesignData(state, engine::DefaultValues{});
+        engine::DesignRecord design = app_testing::sampleDesign();
+        design.JobCode = "M&R 2026";
+        design.JobSection = "Hwy 7 North";
+        design.SignPos = "CH 12.450";
+        design.RoadHeight = 1200;
+        design.NumFrontSigns = 2;
+        design.FrontSignWidth[2] = 1800;
+        design.FrontSignDepth[2] = 600;
+        design.FrontSignClearance[2] = 100;
+        design.NumBackSigns = 1;
+        design.BackSignWidth = 1800;
+        design.BackSignDepth = 900;
+        design.SignCode[1] = "G9-1";
+        design.SignCode[2] = "R2-4";
+        design.SignCode[4] = "G9-1B";
+        engine::CopyDesignRecord(design, state.CurrentDesign);
+        engine::RunDesign(state);
+        const database::StoreResult saved =
+            database::SaveSignDesign(*database::CurrentDatabase(), state, database::KeyOf(state.CurrentDesign));
+        ASSERT_TRUE(saved.ok()) << saved.message.toStdString();
+    }
+    database::CloseCurrentDatabase();
+
+    testing_support::clearSettings();
+    platform::SaveSetting(QString::fromLatin1(platform::CurrentDatabaseKey), path);
+    const auto program = app::Main();
+    app::Form5 &window = *program->mainWindow;
+    engine::DesignState &state = program->state;
+    const database::StoreResult loaded =
+        database::LoadSignDesign(*database::CurrentDatabase(), state, engine::DefaultValues{},
+                                 {QStringLiteral("M&R 2026"), QStringLiteral("Hwy 7 North"), QStringLiteral("CH 12.450")});
+    ASSERT_TRUE(loaded.ok()) << loaded.message.toStdString();
+    window.FormActivate();
+    QApplication::processEvents();
+    EXPECT_EQ(window.jobKeyField(0)->text(), "M&R 2026");
+    EXPECT_FALSE(window.warningsBox()->warningsText().isEmpty());
+
+    QString shot = qEnvironmentVariable("KELVORA_SCREENSHOT");
+    if (shot.isEmpty())
+        shot = QStringLiteral("/tmp/kelvora-main-window.png");
+    EXPECT_TRUE(window.grab().save(shot));
+    std::printf("main window picture: %s\n", qPrintable(shot));
+    // The gauge part way through a task, beside the picture.
+    ShowProgress(45, platform::ProgressStart);
+    QString gaugeShot = shot;
+    gaugeShot.replace(QStringLiteral(".png"), QStringLiteral("-gauge.png"));
+    EXPECT_TRUE(window.statusGauge()->grab().save(gaugeShot));
+    ShowProgress(100, platform::ProgressFinish);
+    window.hide();
+    database::CloseCurrentDatabase();
+    testing_support::clearSettings();
+}
