@@ -1,0 +1,621 @@
+#include "database/design_rows.h"
+
+#include "database/design_key.h"
+#include "engine/reference_lists.h"
+#include "engine/vb.h"
+
+#include <QHash>
+#include <cmath>
+
+namespace database {
+namespace {
+
+using engine::ClampToInt16;
+using engine::ClampToInt32;
+
+// One result row by column name; a column the table lacks reads as NULL.
+class NamedRow {
+public:
+    explicit NamedRow(const platform::SqlStatement &st)
+    {
+        for (int c = 0; c < st.columnCount(); ++c)
+            values_.insert(st.columnName(c), st.value(c));
+    }
+    QVariant get(const char *column) const { return values_.value(QString::fromLatin1(column)); }
+
+    int64_t integer(const char *column) const
+    {
+        const QVariant v = get(column);
+        if (v.isNull() || !v.isValid())
+            return 0;
+        switch (v.typeId()) {
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return engine::RoundHalfEven(v.toDouble());
+        case QMetaType::QString:
+        case QMetaType::QByteArray: {
+            bool ok = false;
+            const qlonglong n = v.toLongLong(&ok);
+            return ok ? n : engine::RoundHalfEven(engine::Val(v.toString().toStdString()));
+        }
+        default:
+            return v.toLongLong();
+        }
+    }
+    double real(const char *column) const
+    {
+        const QVariant v = get(column);
+        if (v.isNull() || !v.isValid())
+            return 0.0;
+        if (v.typeId() == QMetaType::QString)
+            return engine::Val(v.toString().toStdString());
+        return v.toDouble();
+    }
+    QString text(const char *column) const
+    {
+        const QVariant v = get(column);
+        return v.isNull() || !v.isValid() ? QString() : v.toString();
+    }
+    std::optional<QString> optionalText(const char *column) const
+    {
+        const QVariant v = get(column);
+        if (v.isNull() || !v.isValid())
+            return std::nullopt;
+        return v.toString();
+    }
+
+private:
+    QHash<QString, QVariant> values_;
+};
+
+// Runs a SELECT * of one design table for the key and hands each row to read.
+template <typename Read>
+platform::SqlStatus SelectKeyRows(platform::SqlConnection &db, const char *table, const StoredDesignKey &key,
+                                  Read read)
+{
+    platform::SqlStatement st = db.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 ORDER BY rowid")
+                                               .arg(QLatin1String(table), QLatin1String(DesignKeyCondition)));
+    if (!st.status().ok())
+        return st.status();
+    BindDesignKey(st, key.JobCode, key.JobSection, key.SignPos);
+    platform::SqlStatus status = st.exec();
+    if (!status.ok())
+        return status;
+    while (st.next()) {
+        if (!read(NamedRow(st)))
+            break;
+    }
+    return st.status();
+}
+
+std::string FromDbText(const QString &text) { return text.toStdString(); }
+
+template <std::size_t N>
+QString FixedToDb(const engine::FixedText<N> &text)
+{
+    return ToDbText(text.view());
+}
+
+} // namespace
+
+QString ToDbText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+StoredDesignKey KeyOf(const engine::DesignRecord &design)
+{
+    return {FixedToDb(design.JobCode), FixedToDb(design.JobSection), FixedToDb(design.SignPos)};
+}
+
+// ---------------------------------------------------------------------------
+
+platform::SqlStatus ReadSupportRow(platform::SqlConnection &db, const StoredDesignKey &key,
+                                   std::optional<SupportRow> &out)
+{
+    std::optional<SupportRow> found;
+    const platform::SqlStatus status = SelectKeyRows(db, "SupDesData", key, [&](const NamedRow &r) {
+        SupportRow row;
+        row.SupName = r.optionalText("Sup_Name");
+        row.NumPosts = r.integer("Num_Posts");
+        row.PNO = r.integer("PNO");
+        row.AOP = r.integer("AOP");
+        row.PostSpacing = r.integer("Post_Spacing");
+        row.SpacingType = r.text("Spacing_Type");
+        row.PostLength[1] = r.integer("Kerb_Post");
+        row.PostLength[2] = r.integer("Post_2");
+        row.PostLength[3] = r.integer("Post_3");
+        row.PostLength[4] = r.integer("Post_4");
+        row.StubLength = r.integer("Stub_Length");
+        row.PostDimensions = r.text("Post_Dimensions");
+        row.PostWallThickness = r.text("Post_Wall_Thickness");
+        row.PostMatGrade = r.text("Post_Mat_Grade");
+        row.SlipBaseReq = r.text("Slip_Base_Req");
+        row.NormFootingDim = r.text("Norm_Footing_Dim");
+        row.NormFootingDep = r.integer("Norm_Footing_Dep");
+        row.ScrewFootingDim = r.text("Screw_Footing_Dim");
+        row.ScrewFootingDep = r.integer("Screw_Footing_Dep");
+        row.StiffenerType = r.integer("Stiffener_Type");
+        row.NoResultCode = r.integer("No_Result_Code");
+        row.WarningCode = r.integer("Warning_Code");
+        static constexpr const char *limits[] = {"Stiffener_Limit_1", "Stiffener_Limit_2", "Stiffener_Limit_3",
+                                                 "Stiffener_Limit_4", "Stiffener_Limit_5"};
+        for (int i = 1; i <= 5; ++i)
+            row.StiffenerLimit[i] = r.integer(limits[i - 1]);
+        row.FootingType = r.integer("Footing_Type");
+        row.Overhang = r.integer("Overhang");
+        row.NumStruts = r.integer("Num_Struts");
+        row.StrutSpacing = r.integer("Strut_Spacing");
+        row.NumSpreaderPlates = r.integer("Num_Spreader_Plates");
+        static constexpr const char *clearances[] = {"Clearance_Post1", "Clearance_Post2", "Clearance_Post3",
+                                                     "Clearance_Post4"};
+        static constexpr const char *strutPosts[] = {"Strut_Post_1", "Strut_Post_2", "Strut_Post_3",
+                                                     "Strut_Post_4"};
+        static constexpr const char *strutStubs[] = {"Strut_Stub_1", "Strut_Stub_2", "Strut_Stub_3",
+                                                     "Strut_Stub_4"};
+        for (int p = 1; p <= 4; ++p) {
+            row.PostClearance[p] = r.integer(clearances[p - 1]);
+            row.StrutPost[p] = r.integer(strutPosts[p - 1]);
+            row.StrutStub[p] = r.integer(strutStubs[p - 1]);
+        }
+        row.MinimumClearance = r.integer("Minimum_Clearance");
+        row.CurvedRoad = r.integer("Curved_Road");
+        row.Curvature = r.integer("Curvature");
+        row.RoadSpeed = r.integer("Road_Speed");
+        row.Barrier = r.integer("Barrier");
+        row.BarrierDistance = r.integer("BarrierDistance");
+        row.AADT = r.integer("AADT");
+        found = std::move(row);
+        return false;  // the first row only
+    });
+    if (status.ok())
+        out = std::move(found);
+    return status;
+}
+
+platform::SqlStatus ReadSignRows(platform::SqlConnection &db, const StoredDesignKey &key,
+                                 std::vector<SignRow> &out)
+{
+    std::vector<SignRow> rows;
+    const platform::SqlStatus status = SelectKeyRows(db, "SignDesData", key, [&](const NamedRow &r) {
+        SignRow row;
+        row.SignCode = r.text("Sign_Code");
+        row.SignPlace = r.optionalText("Sign_Place");
+        row.SignWidth = r.integer("Sign_Width");
+        row.SignDepth = r.integer("Sign_Depth");
+        row.SignClearance = r.integer("Sign_Clearance");
+        row.LegendClass = r.optionalText("Legend_Class");
+        row.LegendColour = r.optionalText("Legend_Colour");
+        row.BkgndClass = r.optionalText("Bkgnd_Class");
+        row.BkgndColour = r.optionalText("Bkgnd_Colour");
+        row.NumBrackets = r.integer("Num_Brackets");
+        row.NumStiffeners = r.integer("Num_Stiffeners");
+        row.StiffenerSpacing = r.integer("Stiffener_Spacing");
+        rows.push_back(std::move(row));
+        return true;
+    });
+    if (status.ok())
+        out = std::move(rows);
+    return status;
+}
+
+platform::SqlStatus ReadLocationRow(platform::SqlConnection &db, const StoredDesignKey &key,
+                                    std::optional<LocationRow> &out)
+{
+    std::optional<LocationRow> found;
+    const platform::SqlStatus status = SelectKeyRows(db, "LocDesData", key, [&](const NamedRow &r) {
+        LocationRow row;
+        row.Notes = r.text("Notes");
+        row.WindRegion = r.integer("Wind_Region");
+        row.ExposedLocation = r.integer("Exposed_Location");
+        row.CollisionRisk = r.integer("Collision_Risk");
+        row.SoilType = r.integer("Soil_Type");
+        for (int k = 1; k <= 6; ++k) {
+            const QByteArray n = QByteArray::number(k);
+            row.SegLength[k] = r.integer(("Seg_Length_" + n).constData());
+            row.SegDeltaHeight[k] = r.integer(("Seg_Delta_Height_" + n).constData());
+            row.SegBackLength[k] = r.integer(("Seg_Back_Length_" + n).constData());
+            row.SegBackHeight[k] = r.integer(("Seg_Back_Height_" + n).constData());
+        }
+        row.SignOnLeft = r.integer("Sign_On_Left");
+        row.DistFromKerb = r.integer("Dist_From_Kerb");
+        row.RPSegLength = r.integer("RP_Seg_Length");
+        row.RPSegDeltaHeight = r.integer("RP_Seg_Delta_Height");
+        row.RPReducedLevel = r.real("RP_Reduced_Level");
+        row.RoadHeight = r.integer("Road_Height");
+        row.SupportStruts = r.integer("Support_Struts");
+        found = std::move(row);
+        return false;
+    });
+    if (status.ok())
+        out = std::move(found);
+    return status;
+}
+
+// ---------------------------------------------------------------------------
+
+QString SpacingTypeText(int64_t spacingType)
+{
+    return spacingType == 0 ? QStringLiteral("Standard") : QStringLiteral("Variable");
+}
+
+bool IsStandardSpacing(const QString &text) { return text == QLatin1String("Standard"); }
+
+QString FlagText(int64_t flag) { return flag == 0 ? QStringLiteral("N") : QStringLiteral("Y"); }
+
+int16_t FlagFromText(const QString &text) { return text == QLatin1String("Y") ? engine::VbTrue : engine::VbFalse; }
+
+QString ScrewFootingDimText(int64_t value) { return ToDbText(engine::StrInteger(value)); }
+
+int32_t ScrewFootingDimFromText(const QString &text)
+{
+    const double v = engine::Val(text.toStdString());
+    if (!std::isfinite(v))
+        return 0;
+    return engine::ToInt32(v);
+}
+
+int32_t ReducedLevelFromStored(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return engine::ToInt32(value);
+}
+
+QString SignPlaceForSlot(int slot, int numFrontSigns)
+{
+    switch (slot) {
+    case 1:
+        return numFrontSigns == 1 ? QStringLiteral("FS") : QStringLiteral("FL");
+    case 2:
+        return numFrontSigns == 2 ? QStringLiteral("FU") : QStringLiteral("FM");
+    case 3:
+        return QStringLiteral("FU");
+    case engine::kBackSlot:
+        return QStringLiteral("BS");
+    default:
+        return QString();
+    }
+}
+
+int PlaceCode(const std::optional<QString> &place)
+{
+    if (!place)
+        return 0;
+    static const QString codes[] = {QStringLiteral("FS"), QStringLiteral("FU"), QStringLiteral("FM"),
+                                    QStringLiteral("FL"), QStringLiteral("BS")};
+    for (int i = 0; i < 5; ++i)
+        if (*place == codes[i])
+            return i + 1;
+    return 0;
+}
+
+std::array<int16_t, 6> PlacesPresent(const std::vector<SignRow> &rows)
+{
+    std::array<int16_t, 6> present{};
+    for (const SignRow &row : rows) {
+        const int code = PlaceCode(row.SignPlace);
+        if (code != 0)
+            present[static_cast<std::size_t>(code)] = 1;
+    }
+    return present;
+}
+
+int16_t FrontSignsFromPlaces(const std::array<int16_t, 6> &present)
+{
+    if (present[3] != 0)
+        return 3;
+    if (present[2] != 0)
+        return 2;
+    if (present[1] != 0)
+        return 1;
+    return 0;
+}
+
+int16_t BackSignsFromPlaces(const std::array<int16_t, 6> &present) { return present[5] != 0 ? 1 : 0; }
+
+int SlotForPlace(const std::optional<QString> &place, int numFrontSigns)
+{
+    switch (PlaceCode(place)) {
+    case 1:  // FS
+        return 1;
+    case 2:  // FU
+        return numFrontSigns == 2 ? 2 : 3;
+    case 3:  // FM
+        return 2;
+    case 4:  // FL
+        return 1;
+    case 5:  // BS
+        return engine::kBackSlot;
+    default:
+        return 0;
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+void ApplySupportRow(const SupportRow &row, engine::SupportDesign &s, engine::DesignRecord &design)
+{
+    s.NumPosts = ClampToInt16(row.NumPosts);
+    s.PNO = ClampToInt16(row.PNO);
+    s.AOP = ClampToInt16(row.AOP);
+    s.PostSpacing = ClampToInt32(row.PostSpacing);
+    if (IsStandardSpacing(row.SpacingType)) {
+        s.SpacingType = 0;
+    } else {
+        s.SpacingType = 1;
+        s.Spacing[1] = s.PostSpacing;
+    }
+    for (int p = 1; p <= 4; ++p)
+        s.PostLength[p] = ClampToInt32(row.PostLength[p]);
+    s.StubLength = ClampToInt32(row.StubLength);
+    s.PostDimensions = FromDbText(row.PostDimensions);
+    s.PostWallThickness = FromDbText(row.PostWallThickness);
+    s.PostMatGrade = FromDbText(row.PostMatGrade);
+    s.SlipBaseReq = FlagFromText(row.SlipBaseReq);
+    s.NormFootingDim = FromDbText(row.NormFootingDim);
+    s.NormFootingDep = ClampToInt32(row.NormFootingDep);
+    s.ScrewFootingDim = ScrewFootingDimFromText(row.ScrewFootingDim);
+    s.ScrewFootingDep = ClampToInt32(row.ScrewFootingDep);
+    s.StiffenerType = ClampToInt16(row.StiffenerType);
+    s.NoResultCode = ClampToInt16(row.NoResultCode);
+    s.WarningCode = ClampToInt16(row.WarningCode);
+    s.FootingType = ClampToInt16(row.FootingType);
+    s.Overhang = ClampToInt32(row.Overhang);
+    s.NumStruts = ClampToInt16(row.NumStruts);
+    s.StrutSpacing = ClampToInt32(row.StrutSpacing);
+    s.NumSpreaderPlates = ClampToInt16(row.NumSpreaderPlates);
+    for (int p = 1; p <= 4; ++p)
+        s.PostClearance[p] = ClampToInt32(row.PostClearance[p]);
+    design.MinimumClearance = ClampToInt32(row.MinimumClearance);
+    for (int p = 1; p <= 4; ++p) {
+        s.StrutPost[p] = ClampToInt32(row.StrutPost[p]);
+        s.StrutStub[p] = ClampToInt32(row.StrutStub[p]);
+    }
+    s.CurvedRoad = ClampToInt32(row.CurvedRoad);
+    s.Curvature = ClampToInt32(row.Curvature);
+    s.RoadSpeed = ClampToInt32(row.RoadSpeed);
+    s.Barrier = ClampToInt32(row.Barrier);
+    s.BarrierDistance = ClampToInt32(row.BarrierDistance);
+    s.AADT = ClampToInt32(row.AADT);
+}
+
+int16_t SupportTypeOf(const SupportRow &row, int16_t current)
+{
+    return LookupName(engine::SupportTypeNames, row.SupName, current, 1);
+}
+
+void ApplyStiffenerLimits(const SupportRow &row, std::array<int32_t, 6> &limits)
+{
+    for (int i = 1; i <= 5; ++i)
+        limits[static_cast<std::size_t>(i)] = ClampToInt32(row.StiffenerLimit[static_cast<std::size_t>(i)]);
+}
+
+void ApplySignRows(const std::vector<SignRow> &rows, const StoredDesignKey &key, engine::DesignRecord &d,
+                   engine::SupportDesign &s)
+{
+    if (rows.empty())
+        return;
+    d.JobCode = FromDbText(key.JobCode);
+    d.JobSection = FromDbText(key.JobSection);
+    d.SignPos = FromDbText(key.SignPos);
+    const std::array<int16_t, 6> present = PlacesPresent(rows);
+    d.NumFrontSigns = FrontSignsFromPlaces(present);
+    d.NumBackSigns = BackSignsFromPlaces(present);
+    for (const SignRow &row : rows) {
+        const int slot = SlotForPlace(row.SignPlace, d.NumFrontSigns);
+        if (slot == 0)
+            continue;
+        const auto i = static_cast<std::size_t>(slot);
+        d.SignCode[i] = FromDbText(row.SignCode);
+        if (slot == engine::kBackSlot) {
+            d.BackSignWidth = ClampToInt32(row.SignWidth);
+            d.BackSignDepth = ClampToInt32(row.SignDepth);
+            d.BackSignClearance = ClampToInt32(row.SignClearance);
+        } else {
+            d.FrontSignWidth[i] = ClampToInt32(row.SignWidth);
+            d.FrontSignDepth[i] = ClampToInt32(row.SignDepth);
+            d.FrontSignClearance[i] = ClampToInt32(row.SignClearance);
+        }
+        s.NumBrackets[i] = ClampToInt16(row.NumBrackets);
+        s.NumStiffeners[i] = ClampToInt16(row.NumStiffeners);
+        s.StiffenerSpacing[i] = ClampToInt32(row.StiffenerSpacing);
+        d.LegendClass[i] = LookupName(engine::LegendClassNames, row.LegendClass, d.LegendClass[i]);
+        d.LegendColour[i] = LookupName(engine::LegendColourNames, row.LegendColour, d.LegendColour[i]);
+        d.BkgndClass[i] = LookupName(engine::BackgroundClassNames, row.BkgndClass, d.BkgndClass[i]);
+        d.BkgndColour[i] = LookupName(engine::BackgroundColourNames, row.BkgndColour, d.BkgndColour[i]);
+    }
+}
+
+void ApplyLocationRow(const LocationRow &row, engine::DesignRecord &d)
+{
+    d.Notes = FromDbText(row.Notes);
+    d.WindRegion = ClampToInt16(row.WindRegion);
+    d.ExposedLocation = ClampToInt16(row.ExposedLocation);
+    d.CollisionRisk = ClampToInt16(row.CollisionRisk);
+    d.SoilType = ClampToInt16(row.SoilType);
+    for (int k = 1; k <= 6; ++k) {
+        d.SegLength[k] = ClampToInt32(row.SegLength[k]);
+        d.SegDeltaHeight[k] = ClampToInt32(row.SegDeltaHeight[k]);
+    }
+    d.SignOnLeft = ClampToInt16(row.SignOnLeft);
+    d.DistFromKerb = ClampToInt32(row.DistFromKerb);
+    d.RPSegLength = ClampToInt32(row.RPSegLength);
+    d.RPSegDeltaHeight = ClampToInt32(row.RPSegDeltaHeight);
+    d.RPReducedLevel = ReducedLevelFromStored(row.RPReducedLevel);
+    d.RoadHeight = ClampToInt32(row.RoadHeight);
+    for (int k = 1; k <= 6; ++k)
+        d.SegBackLength[k] = ClampToInt32(row.SegBackLength[k]);
+    for (int k = 1; k <= 6; ++k)
+        d.SegBackHeight[k] = ClampToInt32(row.SegBackHeight[k]);
+    d.SupportStruts = ClampToInt16(row.SupportStruts);
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+
+void AddKey(ColumnValues &c, const StoredDesignKey &key)
+{
+    c.add("Job_Code", PadKey(key.JobCode));
+    c.add("Job_Section", PadKey(key.JobSection));
+    c.add("Sign_Pos", PadKey(key.SignPos));
+}
+
+QVariant Int(int64_t v) { return QVariant::fromValue<qlonglong>(v); }
+
+} // namespace
+
+ColumnValues LocationColumns(const StoredDesignKey &key, const engine::DesignRecord &d)
+{
+    ColumnValues c;
+    AddKey(c, key);
+    c.add("Notes", ToDbText(d.Notes));
+    c.add("Wind_Region", Int(d.WindRegion));
+    c.add("Exposed_Location", Int(d.ExposedLocation));
+    c.add("Collision_Risk", Int(d.CollisionRisk));
+    c.add("Soil_Type", Int(d.SoilType));
+    static constexpr const char *lengths[] = {"Seg_Length_1", "Seg_Length_2", "Seg_Length_3",
+                                              "Seg_Length_4", "Seg_Length_5", "Seg_Length_6"};
+    static constexpr const char *rises[] = {"Seg_Delta_Height_1", "Seg_Delta_Height_2", "Seg_Delta_Height_3",
+                                            "Seg_Delta_Height_4", "Seg_Delta_Height_5", "Seg_Delta_Height_6"};
+    for (int k = 1; k <= 6; ++k) {
+        c.add(lengths[k - 1], Int(d.SegLength[k]));
+        c.add(rises[k - 1], Int(d.SegDeltaHeight[k]));
+    }
+    c.add("Sign_On_Left", Int(d.SignOnLeft));
+    c.add("Dist_From_Kerb", Int(d.DistFromKerb));
+    c.add("RP_Seg_Length", Int(d.RPSegLength));
+    c.add("RP_Seg_Delta_Height", Int(d.RPSegDeltaHeight));
+    // A double holds every 32-bit value exactly.
+    c.add("RP_Reduced_Level", QVariant(static_cast<double>(d.RPReducedLevel)));
+    c.add("Road_Height", Int(d.RoadHeight));
+    static constexpr const char *backLengths[] = {"Seg_Back_Length_1", "Seg_Back_Length_2", "Seg_Back_Length_3",
+                                                  "Seg_Back_Length_4", "Seg_Back_Length_5", "Seg_Back_Length_6"};
+    static constexpr const char *backHeights[] = {"Seg_Back_Height_1", "Seg_Back_Height_2", "Seg_Back_Height_3",
+                                                  "Seg_Back_Height_4", "Seg_Back_Height_5", "Seg_Back_Height_6"};
+    for (int k = 1; k <= 6; ++k)
+        c.add(backLengths[k - 1], Int(d.SegBackLength[k]));
+    for (int k = 1; k <= 6; ++k)
+        c.add(backHeights[k - 1], Int(d.SegBackHeight[k]));
+    c.add("Support_Struts", Int(d.SupportStruts));
+    return c;
+}
+
+ColumnValues SupportColumns(const StoredDesignKey &key, const engine::DesignRecord &d,
+                            const engine::SupportDesign &s, int supportType,
+                            const std::array<int32_t, 6> &stiffenerLimit)
+{
+    ColumnValues c;
+    AddKey(c, key);
+    c.add("Sup_Name", ListText(engine::SupportTypeNames, supportType));
+    c.add("Num_Posts", Int(s.NumPosts));
+    c.add("PNO", Int(s.PNO));
+    c.add("AOP", Int(s.AOP));
+    c.add("Post_Spacing", Int(s.PostSpacing));
+    c.add("Spacing_Type", SpacingTypeText(s.SpacingType));
+    c.add("Kerb_Post", Int(s.PostLength[1]));
+    c.add("Post_2", Int(s.PostLength[2]));
+    c.add("Post_3", Int(s.PostLength[3]));
+    c.add("Post_4", Int(s.PostLength[4]));
+    c.add("Stub_Length", Int(s.StubLength));
+    c.add("Post_Dimensions", FixedToDb(s.PostDimensions));
+    c.add("Post_Wall_Thickness", FixedToDb(s.PostWallThickness));
+    c.add("Post_Mat_Grade", FixedToDb(s.PostMatGrade));
+    c.add("Slip_Base_Req", FlagText(s.SlipBaseReq));
+    c.add("Norm_Footing_Dim", FixedToDb(s.NormFootingDim));
+    c.add("Norm_Footing_Dep", Int(s.NormFootingDep));
+    c.add("Screw_Footing_Dim", ScrewFootingDimText(s.ScrewFootingDim));
+    c.add("Screw_Footing_Dep", Int(s.ScrewFootingDep));
+    c.add("Stiffener_Type", Int(s.StiffenerType));
+    c.add("No_Result_Code", Int(s.NoResultCode));
+    c.add("Warning_Code", Int(s.WarningCode));
+    static constexpr const char *limits[] = {"Stiffener_Limit_1", "Stiffener_Limit_2", "Stiffener_Limit_3",
+                                             "Stiffener_Limit_4", "Stiffener_Limit_5"};
+    for (int i = 1; i <= 5; ++i)
+        c.add(limits[i - 1], Int(stiffenerLimit[static_cast<std::size_t>(i)]));
+    c.add("Footing_Type", Int(s.FootingType));
+    c.add("Overhang", Int(s.Overhang));
+    c.add("Num_Struts", Int(s.NumStruts));
+    c.add("Strut_Spacing", Int(s.StrutSpacing));
+    c.add("Num_Spreader_Plates", Int(s.NumSpreaderPlates));
+    static constexpr const char *clearances[] = {"Clearance_Post1", "Clearance_Post2", "Clearance_Post3",
+                                                 "Clearance_Post4"};
+    for (int p = 1; p <= 4; ++p)
+        c.add(clearances[p - 1], Int(s.PostClearance[p]));
+    c.add("Minimum_Clearance", Int(d.MinimumClearance));
+    static constexpr const char *strutPosts[] = {"Strut_Post_1", "Strut_Post_2", "Strut_Post_3", "Strut_Post_4"};
+    static constexpr const char *strutStubs[] = {"Strut_Stub_1", "Strut_Stub_2", "Strut_Stub_3", "Strut_Stub_4"};
+    for (int p = 1; p <= 4; ++p)
+        c.add(strutPosts[p - 1], Int(s.StrutPost[p]));
+    for (int p = 1; p <= 4; ++p)
+        c.add(strutStubs[p - 1], Int(s.StrutStub[p]));
+    c.add("Curved_Road", Int(s.CurvedRoad));
+    c.add("Curvature", Int(s.Curvature));
+    c.add("Road_Speed", Int(s.RoadSpeed));
+    c.add("Barrier", Int(s.Barrier));
+    c.add("BarrierDistance", Int(s.BarrierDistance));
+    c.add("AADT", Int(s.AADT));
+    return c;
+}
+
+ColumnValues SignColumns(const StoredDesignKey &key, const engine::DesignRecord &d, const engine::SupportDesign &s,
+                         int slot)
+{
+    const auto i = static_cast<std::size_t>(slot);
+    const bool back = slot == engine::kBackSlot;
+    ColumnValues c;
+    AddKey(c, key);
+    c.add("Sign_Code", FixedToDb(d.SignCode[i]));
+    c.add("Sign_Place", SignPlaceForSlot(slot, d.NumFrontSigns));
+    c.add("Sign_Width", Int(back ? d.BackSignWidth : d.FrontSignWidth[i]));
+    c.add("Sign_Depth", Int(back ? d.BackSignDepth : d.FrontSignDepth[i]));
+    c.add("Sign_Clearance", Int(back ? d.BackSignClearance : d.FrontSignClearance[i]));
+    c.add("Legend_Class", ListText(engine::LegendClassNames, d.LegendClass[i]));
+    c.add("Legend_Colour", ListText(engine::LegendColourNames, d.LegendColour[i]));
+    c.add("Bkgnd_Class", ListText(engine::BackgroundClassNames, d.BkgndClass[i]));
+    c.add("Bkgnd_Colour", ListText(engine::BackgroundColourNames, d.BkgndColour[i]));
+    c.add("Num_Brackets", Int(s.NumBrackets[i]));
+    c.add("Num_Stiffeners", Int(s.NumStiffeners[i]));
+    c.add("Stiffener_Spacing", Int(s.StiffenerSpacing[i]));
+    return c;
+}
+
+ColumnValues PrintRecordColumns(const StoredDesignKey &key, const QString &date)
+{
+    ColumnValues c;
+    AddKey(c, key);
+    const QString no = QStringLiteral("N");
+    const QString none = QStringLiteral("-");
+    c.add("DForm_Print_Status", no);
+    c.add("DForm_Date", date);
+    c.add("SForm_Print_Status", no);
+    c.add("SForm_Date", date);
+    c.add("OFormSF_Print_Status", no);
+    c.add("OFormSF_ReqNo", none);
+    c.add("OFormSF_Date", date);
+    c.add("OFormSP_Print_Status", no);
+    c.add("OFormSP_ReqNo", none);
+    c.add("OFormSP_Date", date);
+    c.add("OFormFT_Print_Status", no);
+    c.add("OFormFT_ReqNo", none);
+    c.add("OFormFT_Date", date);
+    c.add("Selected", Int(0));
+    c.add("OFormSF_Sel", Int(0));
+    c.add("OFormSP_Sel", Int(0));
+    c.add("OFormFT_Sel", Int(0));
+    return c;
+}
+
+std::vector<int> StoredSlots(const engine::DesignRecord &d)
+{
+    std::vector<int> storedSlots;
+    const int fronts = d.NumFrontSigns < 0 ? 0 : (d.NumFrontSigns > 3 ? 3 : d.NumFrontSigns);
+    for (int i = 1; i <= fronts; ++i)
+        storedSlots.push_back(i);
+    if (d.NumBackSigns != 0)
+        storedSlots.push_back(engine::kBackSlot);
+    return storedSlots;
+}
+
+} // namespace database

@@ -1,0 +1,439 @@
+#include "database/design_store.h"
+
+#include "database/design_key.h"
+#include "engine/design_run.h"
+#include "engine/reference_lists.h"
+#include "platform/services.h"
+
+#include <QDate>
+#include <QStringList>
+
+namespace database {
+
+int SaveAsDeclined = 0;
+
+const char *const ReplaceDesignQuestion =
+    "Use the current Job, Section and SignPosition name entered and replace its details with current details?";
+const char *const ReplaceDesignTitle = "Sign Storage Detail already exists                  Mastra";
+
+namespace {
+
+using platform::SqlStatus;
+
+// Message titles carry the product name after a run of blanks.
+QString Title(const char *words)
+{
+    return QString::fromLatin1(words) + QString(18, QLatin1Char(' ')) + QStringLiteral("Mastra");
+}
+
+// Stored keys compare without regard to letter case: a rename that only
+// changes the case finds its own rows under the new name, which is no clash.
+bool SameIgnoringCase(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+QString Shown(const QString &part) { return PadKey(part).trimmed(); }
+
+StoreResult Refuse(const QString &message)
+{
+    platform::showMessage(message, Title("Sign Storage"), platform::MessageButtons::Ok,
+                          platform::MessageIcon::Exclamation);
+    return {StoreOutcome::Refused, message, {}};
+}
+
+StoreResult Fail(const QString &what, const SqlStatus &status)
+{
+    QString message = what;
+    if (!status.text().isEmpty())
+        message += QStringLiteral("\n\n") + status.text();
+    platform::showMessage(message, Title("Sign Storage Error"), platform::MessageButtons::Ok,
+                          platform::MessageIcon::Critical);
+    return {StoreOutcome::Failed, message, status};
+}
+
+// Runs a statement and reports through `status`; does nothing once a step
+// has failed, so a sequence of steps reads straight down.
+struct Steps {
+    platform::SqlConnection &db;
+    SqlStatus status;
+
+    void exec(const QString &sql, const QVariantList &params)
+    {
+        if (status.ok())
+            status = db.exec(sql, params);
+    }
+    bool exists(const QString &sql, const QVariantList &params)
+    {
+        if (!status.ok())
+            return false;
+        platform::SqlRows rows;
+        status = db.select(sql, params, rows);
+        return status.ok() && !rows.empty();
+    }
+    void insert(const char *table, const ColumnValues &row)
+    {
+        if (!status.ok())
+            return;
+        QStringList columns;
+        QStringList marks;
+        for (const char *c : row.columns) {
+            columns << QLatin1String(c);
+            marks << QStringLiteral("?");
+        }
+        exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                 .arg(QLatin1String(table), columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+             row.values);
+    }
+};
+
+const QString LocationOfKey = QStringLiteral("SELECT 1 FROM LocDesData WHERE ") + QLatin1String(DesignKeyCondition);
+
+// The delete steps, inside the caller's transaction.
+void DeleteSteps(Steps &steps, int level, const StoredDesignKey &key)
+{
+    const QString job = PadKey(key.JobCode);
+    const QString section = PadKey(key.JobSection);
+    const QString pos = PadKey(key.SignPos);
+    switch (level) {
+    case LevelJob:
+        steps.exec(QStringLiteral("DELETE FROM JOBS WHERE Job_Code = ?"), {job});
+        break;
+    case LevelJobSection:
+        steps.exec(QStringLiteral("DELETE FROM LocDesData WHERE Job_Code = ? AND Job_Section = ?"), {job, section});
+        break;
+    case LevelSignPosition:
+        steps.exec(QStringLiteral("DELETE FROM LocDesData WHERE ") + QLatin1String(DesignKeyCondition),
+                   {job, section, pos});
+        break;
+    default:
+        break;
+    }
+    if (!steps.status.ok())
+        return;
+    ShowProgress(80, platform::ProgressUpdate);
+    // A job whose last location row went loses its JOBS row too.
+    if (!steps.exists(QStringLiteral("SELECT 1 FROM LocDesData WHERE Job_Code = ? LIMIT 1"), {job})
+        && steps.status.ok())
+        steps.exec(QStringLiteral("DELETE FROM JOBS WHERE Job_Code = ?"), {job});
+}
+
+// The check made before anything is written: the viewed kind is a real kind
+// and no two stored panels share a sign number (their rows would share a key).
+std::optional<QString> SaveRefusal(const engine::DesignState &state)
+{
+    if (state.CurrentSupportType < 1 || state.CurrentSupportType > 4)
+        return QStringLiteral("The design cannot be saved: no support kind is selected.");
+    const std::vector<int> storedSlots = StoredSlots(state.CurrentDesign);
+    for (std::size_t a = 0; a < storedSlots.size(); ++a) {
+        for (std::size_t b = a + 1; b < storedSlots.size(); ++b) {
+            const auto &codeA = state.CurrentDesign.SignCode[static_cast<std::size_t>(storedSlots[a])];
+            const auto &codeB = state.CurrentDesign.SignCode[static_cast<std::size_t>(storedSlots[b])];
+            if (SameIgnoringCase(ToDbText(codeA.view()), ToDbText(codeB.view()))) {
+                if (codeA.IsBlank())
+                    return QStringLiteral("The design cannot be saved: more than one sign panel has no sign "
+                                          "number. Give each panel its own sign number, then save again.");
+                return QStringLiteral("The design cannot be saved: more than one sign panel has the sign number "
+                                      "\"%1\". Give each panel its own sign number, then save again.")
+                    .arg(ToDbText(codeA.Trimmed()));
+            }
+        }
+    }
+    // Text columns take no empty text: a blank class or colour (or an index
+    // outside its list) would be refused half-way through the save.
+    for (int slot : storedSlots) {
+        const auto i = static_cast<std::size_t>(slot);
+        const engine::DesignRecord &d = state.CurrentDesign;
+        const char *missing = nullptr;
+        if (ListText(engine::LegendClassNames, d.LegendClass[i]).isEmpty())
+            missing = "legend class";
+        else if (ListText(engine::LegendColourNames, d.LegendColour[i]).isEmpty())
+            missing = "legend colour";
+        else if (ListText(engine::BackgroundClassNames, d.BkgndClass[i]).isEmpty())
+            missing = "background class";
+        else if (ListText(engine::BackgroundColourNames, d.BkgndColour[i]).isEmpty())
+            missing = "background colour";
+        if (missing)
+            return QStringLiteral("The design cannot be saved: the %1 panel has no %2. Choose one, then save again.")
+                .arg(slot == engine::kBackSlot ? QStringLiteral("back") : QStringLiteral("front %1").arg(slot),
+                     QLatin1String(missing));
+    }
+    return std::nullopt;
+}
+
+enum class SaveVariant { Save, SaveAs };
+
+StoreResult WriteDesign(platform::SqlConnection &db, const engine::DesignState &state, const StoredDesignKey &key,
+                        SaveVariant variant)
+{
+    const bool saveAs = variant == SaveVariant::SaveAs;
+    const engine::DesignRecord &design = state.CurrentDesign;
+    const engine::SupportDesign &support = state.SupportDesigns[static_cast<std::size_t>(state.CurrentSupportType)];
+    const QString failed = QStringLiteral("The design could not be saved. The stored design of this key has "
+                                          "not been changed.");
+
+    platform::SqlTransaction transaction(db, platform::SqlTransaction::Kind::Immediate);
+    if (!transaction.status().ok())
+        return Fail(failed, transaction.status());
+    Steps steps{db, {}};
+    if (steps.exists(LocationOfKey, DesignKeyParams(key.JobCode, key.JobSection, key.SignPos)))
+        DeleteSteps(steps, LevelSignPosition, key);
+    if (!steps.status.ok())
+        return Fail(failed, steps.status);
+    ShowProgress(10, platform::ProgressUpdate);
+
+    const QString job = PadKey(key.JobCode);
+    if (!steps.exists(QStringLiteral("SELECT 1 FROM JOBS WHERE Job_Code = ?"), {job}) && steps.status.ok())
+        steps.exec(QStringLiteral("INSERT INTO JOBS (Job_Code, Active) VALUES (?, 'Y')"), {job});
+    if (saveAs && steps.status.ok())
+        ShowProgress(25, platform::ProgressUpdate);
+
+    steps.insert("LocDesData", LocationColumns(key, design));
+    if (steps.status.ok())
+        ShowProgress(35, platform::ProgressUpdate);
+
+    steps.insert("SupDesData",
+                 SupportColumns(key, design, support, state.CurrentSupportType, state.StiffenerLimit));
+    if (saveAs && steps.status.ok())
+        ShowProgress(50, platform::ProgressUpdate);
+
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+    auto writeSigns = [&] {
+        for (int slot : StoredSlots(design))
+            steps.insert("SignDesData", SignColumns(key, design, support, slot));
+    };
+    if (saveAs) {
+        steps.insert("PrintRecord", PrintRecordColumns(key, today));
+        if (steps.status.ok())
+            ShowProgress(75, platform::ProgressUpdate);
+        writeSigns();
+    } else {
+        writeSigns();
+        if (steps.status.ok())
+            ShowProgress(75, platform::ProgressUpdate);
+        steps.insert("PrintRecord", PrintRecordColumns(key, today));
+    }
+    if (!steps.status.ok())
+        return Fail(failed, steps.status);
+    const SqlStatus committed = transaction.commit();
+    if (!committed.ok())
+        return Fail(failed, committed);
+    return {};
+}
+
+// All three tables of a key, read before the open design is touched.
+struct StoredRows {
+    std::optional<SupportRow> support;
+    std::vector<SignRow> signs;
+    std::optional<LocationRow> location;
+};
+
+SqlStatus ReadRows(platform::SqlConnection &db, const StoredDesignKey &key, StoredRows &rows, bool progress)
+{
+    SqlStatus status = ReadSupportRow(db, key, rows.support);
+    if (!status.ok())
+        return status;
+    if (progress)
+        ShowProgress(35, platform::ProgressUpdate);
+    status = ReadSignRows(db, key, rows.signs);
+    if (!status.ok())
+        return status;
+    if (progress)
+        ShowProgress(75, platform::ProgressUpdate);
+    return ReadLocationRow(db, key, rows.location);
+}
+
+void ApplyRows(const StoredRows &rows, const StoredDesignKey &key, engine::DesignState &state)
+{
+    if (rows.support) {
+        state.CurrentSupportType = SupportTypeOf(*rows.support, state.CurrentSupportType);
+        ApplySupportRow(*rows.support, state.SupportDesigns[static_cast<std::size_t>(state.CurrentSupportType)],
+                        state.CurrentDesign);
+        ApplyStiffenerLimits(*rows.support, state.StiffenerLimit);
+    }
+    // CurrentSupportType is 1..4 here: the lookup only yields 1..4, and
+    // otherwise it keeps the caller's value, checked below.
+    ApplySignRows(rows.signs, key, state.CurrentDesign,
+                  state.SupportDesigns[static_cast<std::size_t>(state.CurrentSupportType)]);
+    if (rows.location)
+        ApplyLocationRow(*rows.location, state.CurrentDesign);
+}
+
+const QString LoadFailed = QStringLiteral("The stored design could not be read. The open design has not been changed.");
+
+} // namespace
+
+platform::SqlStatus IsDesignStored(platform::SqlConnection &db, const StoredDesignKey &key, bool &stored)
+{
+    Steps steps{db, {}};
+    stored = steps.exists(LocationOfKey, DesignKeyParams(key.JobCode, key.JobSection, key.SignPos));
+    return steps.status;
+}
+
+StoreResult DeleteStoredSign(platform::SqlConnection &db, int Level, const StoredDesignKey &key)
+{
+    const QString failed = QStringLiteral("The stored design could not be deleted. Nothing has been deleted.");
+    platform::SqlTransaction transaction(db, platform::SqlTransaction::Kind::Immediate);
+    if (!transaction.status().ok())
+        return Fail(failed, transaction.status());
+    Steps steps{db, {}};
+    DeleteSteps(steps, Level, key);
+    if (!steps.status.ok())
+        return Fail(failed, steps.status);
+    const SqlStatus committed = transaction.commit();
+    if (!committed.ok())
+        return Fail(failed, committed);
+    return {};
+}
+
+StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const StoredDesignKey &oldName,
+                             const StoredDesignKey &newName)
+{
+    if (Level < LevelJob || Level > LevelSignPosition)
+        return {};
+    const QString job = PadKey(oldName.JobCode);
+    const QString section = PadKey(oldName.JobSection);
+    const QString pos = PadKey(oldName.SignPos);
+    const QString failed = QStringLiteral("The stored design could not be renamed. Nothing has been changed.");
+
+    platform::SqlTransaction transaction(db, platform::SqlTransaction::Kind::Immediate);
+    if (!transaction.status().ok())
+        return Fail(failed, transaction.status());
+    Steps steps{db, {}};
+
+    QString target;
+    bool sourceStored = false;
+    bool targetStored = false;
+    QString update;
+    QVariantList params;
+    switch (Level) {
+    case LevelJob:
+        target = PadKey(newName.JobCode);
+        if (target == job)
+            return {};
+        sourceStored = steps.exists(QStringLiteral("SELECT 1 FROM JOBS WHERE Job_Code = ?"), {job});
+        if (!SameIgnoringCase(target, job))
+            targetStored = steps.exists(QStringLiteral("SELECT 1 FROM JOBS WHERE Job_Code = ?"), {target});
+        update = QStringLiteral("UPDATE JOBS SET Job_Code = ? WHERE Job_Code = ?");
+        params = {target, job};
+        break;
+    case LevelJobSection:
+        target = PadKey(newName.JobSection);
+        if (target == section)
+            return {};
+        sourceStored = steps.exists(
+            QStringLiteral("SELECT 1 FROM LocDesData WHERE Job_Code = ? AND Job_Section = ? LIMIT 1"), {job, section});
+        if (!SameIgnoringCase(target, section))
+            targetStored = steps.exists(
+                QStringLiteral("SELECT 1 FROM LocDesData WHERE Job_Code = ? AND Job_Section = ? LIMIT 1"),
+                {job, target});
+        update = QStringLiteral("UPDATE LocDesData SET Job_Section = ? WHERE Job_Code = ? AND Job_Section = ?");
+        params = {target, job, section};
+        break;
+    default:
+        target = PadKey(newName.SignPos);
+        if (target == pos)
+            return {};
+        sourceStored = steps.exists(LocationOfKey, {job, section, pos});
+        if (!SameIgnoringCase(target, pos))
+            targetStored = steps.exists(LocationOfKey, {job, section, target});
+        update = QStringLiteral("UPDATE LocDesData SET Sign_Pos = ? WHERE ") + QLatin1String(DesignKeyCondition);
+        params = {target, job, section, pos};
+        break;
+    }
+    if (!steps.status.ok())
+        return Fail(failed, steps.status);
+
+    static const char *const what[] = {"", "job", "job section", "sign position"};
+    if (!sourceStored)
+        return Refuse(QStringLiteral("The %1 \"%2\" to be renamed is no longer stored. Nothing has been renamed.")
+                          .arg(QLatin1String(what[Level]),
+                               Level == LevelJob ? Shown(job) : Level == LevelJobSection ? Shown(section) : Shown(pos)));
+    if (targetStored)
+        return Refuse(QStringLiteral("A %1 named \"%2\" is already stored there. Choose another name; nothing has "
+                                     "been renamed.")
+                          .arg(QLatin1String(what[Level]), target.trimmed()));
+
+    steps.exec(update, params);
+    // The relations compare keys without regard to case, so a rename that only
+    // changes the case does not cascade: the rows below are renamed here.
+    const QString old = Level == LevelJob ? job : Level == LevelJobSection ? section : pos;
+    if (SameIgnoringCase(target, old)) {
+        static const char *const column[] = {"", "Job_Code", "Job_Section", "Sign_Pos"};
+        static const char *const selection[] = {"", "Job_Code = ?", "Job_Code = ? AND Job_Section = ?",
+                                                DesignKeyCondition};
+        QVariantList below{target, job, section, pos};
+        below = below.mid(0, Level + 1);
+        for (const char *table : {"LocDesData", "SupDesData", "SignDesData", "PrintRecord"})
+            steps.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3")
+                           .arg(QLatin1String(table), QLatin1String(column[Level]), QLatin1String(selection[Level])),
+                       below);
+    }
+    if (!steps.status.ok())
+        return Fail(failed, steps.status);
+    const SqlStatus committed = transaction.commit();
+    if (!committed.ok())
+        return Fail(failed, committed);
+    return {};
+}
+
+StoreResult SaveSignDesign(platform::SqlConnection &db, const engine::DesignState &state, const StoredDesignKey &key)
+{
+    if (const auto refusal = SaveRefusal(state))
+        return Refuse(*refusal);
+    return WriteDesign(db, state, key, SaveVariant::Save);
+}
+
+StoreResult SaveSignDesignAs(platform::SqlConnection &db, const engine::DesignState &state,
+                             const StoredDesignKey &key)
+{
+    SaveAsDeclined = 0;
+    if (const auto refusal = SaveRefusal(state)) {
+        SaveAsDeclined = 1;
+        return Refuse(*refusal);
+    }
+    bool stored = false;
+    const SqlStatus checked = IsDesignStored(db, key, stored);
+    if (!checked.ok()) {
+        SaveAsDeclined = 1;
+        return Fail(QStringLiteral("The design could not be saved. Nothing has been changed."), checked);
+    }
+    if (stored) {
+        const platform::MessageAnswer answer =
+            platform::showMessage(QString::fromLatin1(ReplaceDesignQuestion), QString::fromLatin1(ReplaceDesignTitle),
+                                  platform::MessageButtons::YesNo, platform::MessageIcon::Question, 2);
+        if (answer != platform::MessageAnswer::Yes) {
+            SaveAsDeclined = 1;
+            return {StoreOutcome::Declined, {}, {}};
+        }
+    }
+    StoreResult result = WriteDesign(db, state, key, SaveVariant::SaveAs);
+    if (!result.ok())
+        SaveAsDeclined = 1;
+    return result;
+}
+
+StoreResult ReadStoredDesign(platform::SqlConnection &db, engine::DesignState &state, const StoredDesignKey &key)
+{
+    StoredRows rows;
+    const SqlStatus status = ReadRows(db, key, rows, false);
+    if (!status.ok())
+        return Fail(LoadFailed, status);
+    if (state.CurrentSupportType < 1 || state.CurrentSupportType > 4)
+        state.CurrentSupportType = 1;
+    ApplyRows(rows, key, state);
+    return {};
+}
+
+StoreResult LoadSignDesign(platform::SqlConnection &db, engine::DesignState &state,
+                           const engine::DefaultValues &defaults, const StoredDesignKey &key)
+{
+    StoredRows rows;
+    const SqlStatus status = ReadRows(db, key, rows, true);
+    if (!status.ok())
+        return Fail(LoadFailed, status);
+    engine::ResetDesignData(state, defaults);
+    ApplyRows(rows, key, state);
+    engine::RunDesign(state);
+    engine::RedesignWithMorePosts(state);
+    return {};
+}
+
+} // namespace database

@@ -1,0 +1,253 @@
+#include "database/ui/design_browser.h"
+
+#include "database/database_file.h"
+#include "database/design_key.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+#include <QStyle>
+
+namespace database {
+namespace {
+
+QString withoutTrailingBlanks(const QString &text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return text.left(n);
+}
+
+QTreeWidgetItem *newItem(const StoredDesignKey &key, int level)
+{
+    auto *item = new QTreeWidgetItem;
+    const QString &text = level == JobLevel ? key.JobCode : level == SectionLevel ? key.JobSection : key.SignPos;
+    item->setText(0, withoutTrailingBlanks(text));
+    item->setData(0, JobCodeRole, key.JobCode);
+    item->setData(0, JobSectionRole, level >= SectionLevel ? key.JobSection : QString());
+    item->setData(0, SignPosRole, level >= SignPositionLevel ? key.SignPos : QString());
+    item->setData(0, LevelRole, level);
+    return item;
+}
+
+bool samePart(const QString &stored, const QString &wanted)
+{
+    return stored == wanted || stored == PadKey(wanted);
+}
+
+} // namespace
+
+DesignBrowser::DesignBrowser(QWidget *parent) : QTreeWidget(parent)
+{
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setExpandsOnDoubleClick(false);  // onDoubleClicked toggles, as a picture click does
+    setUniformRowHeights(true);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &DesignBrowser::onSelectionChanged);
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { onClicked(item); });
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem *item) { onDoubleClicked(item); });
+    connect(this, &QTreeWidget::itemExpanded, this, &DesignBrowser::updateIcon);
+    connect(this, &QTreeWidget::itemCollapsed, this, &DesignBrowser::updateIcon);
+}
+
+platform::SqlStatus DesignBrowser::FillStoredSignsOutline()
+{
+    std::vector<StoredDesignKey> keys;
+    platform::SqlStatus status;
+    if (platform::SqlConnection *db = CurrentDatabase())
+        status = ReadActiveStoredSigns(*db, keys);
+    if (!status)
+        keys.clear();
+    fill(keys);
+    return status;
+}
+
+platform::SqlStatus DesignBrowser::refillIfChanged()
+{
+    std::vector<StoredDesignKey> keys;
+    platform::SqlStatus status;
+    if (platform::SqlConnection *db = CurrentDatabase())
+        status = ReadActiveStoredSigns(*db, keys);
+    if (!status)
+        keys.clear();
+    const bool same = std::equal(keys.begin(), keys.end(), keys_.begin(), keys_.end(), SameKey);
+    if (!same)
+        fill(keys);
+    return status;
+}
+
+void DesignBrowser::fill(const std::vector<StoredDesignKey> &keys)
+{
+    announcedByPress_ = nullptr;
+    {
+        const QSignalBlocker blocker(this);
+        clear();
+    }
+    keys_ = keys;
+    QTreeWidgetItem *job = nullptr;
+    QTreeWidgetItem *section = nullptr;
+    const StoredDesignKey *previous = nullptr;
+    for (const StoredDesignKey &key : keys_) {
+        // A new job item only when the job code changes, a new section item
+        // when the section (or the job) changes; parts compare exactly.
+        const bool newJob = !previous || previous->JobCode != key.JobCode;
+        if (newJob) {
+            job = newItem(key, JobLevel);
+            addTopLevelItem(job);
+        }
+        if (newJob || previous->JobSection != key.JobSection) {
+            section = newItem(key, SectionLevel);
+            job->addChild(section);
+        }
+        section->addChild(newItem(key, SignPositionLevel));
+        previous = &key;
+    }
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem *jobItem = topLevelItem(i);
+        updateIcon(jobItem);
+        for (int j = 0; j < jobItem->childCount(); ++j) {
+            QTreeWidgetItem *sectionItem = jobItem->child(j);
+            updateIcon(sectionItem);
+            for (int k = 0; k < sectionItem->childCount(); ++k)
+                updateIcon(sectionItem->child(k));
+        }
+    }
+}
+
+int DesignBrowser::level(const QTreeWidgetItem *item)
+{
+    return item ? item->data(0, LevelRole).toInt() : 0;
+}
+
+StoredDesignKey DesignBrowser::key(const QTreeWidgetItem *item)
+{
+    if (!item)
+        return {};
+    return {item->data(0, JobCodeRole).toString(), item->data(0, JobSectionRole).toString(),
+            item->data(0, SignPosRole).toString()};
+}
+
+QString DesignBrowser::fullPath(const QTreeWidgetItem *item)
+{
+    const int lvl = level(item);
+    if (lvl == 0)
+        return {};
+    const StoredDesignKey parts = key(item);
+    QStringList path{withoutTrailingBlanks(parts.JobCode)};
+    if (lvl >= SectionLevel)
+        path << withoutTrailingBlanks(parts.JobSection);
+    if (lvl >= SignPositionLevel)
+        path << withoutTrailingBlanks(parts.SignPos);
+    return path.join(QLatin1Char('\\'));
+}
+
+QTreeWidgetItem *DesignBrowser::findItem(const StoredDesignKey &wanted, int wantedLevel) const
+{
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem *job = topLevelItem(i);
+        if (!samePart(key(job).JobCode, wanted.JobCode))
+            continue;
+        if (wantedLevel == JobLevel)
+            return job;
+        for (int j = 0; j < job->childCount(); ++j) {
+            QTreeWidgetItem *section = job->child(j);
+            if (!samePart(key(section).JobSection, wanted.JobSection))
+                continue;
+            if (wantedLevel == SectionLevel)
+                return section;
+            for (int k = 0; k < section->childCount(); ++k)
+                if (samePart(key(section->child(k)).SignPos, wanted.SignPos))
+                    return section->child(k);
+        }
+    }
+    return nullptr;
+}
+
+int DesignBrowser::signPositionCount() const
+{
+    return static_cast<int>(keys_.size());
+}
+
+void DesignBrowser::chooseItem(QTreeWidgetItem *item)
+{
+    if (!item)
+        return;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentItem(item);
+    }
+    emit itemChosen(item);
+}
+
+void DesignBrowser::activateItem(QTreeWidgetItem *item)
+{
+    if (!item)
+        return;
+    if (level(item) == SignPositionLevel) {
+        chooseItem(item);
+        emit signPositionActivated(item);
+    } else {
+        item->setExpanded(!item->isExpanded());
+    }
+}
+
+void DesignBrowser::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        activateItem(currentItem());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void DesignBrowser::mousePressEvent(QMouseEvent *event)
+{
+    pressing_ = true;
+    QTreeWidget::mousePressEvent(event);
+    pressing_ = false;
+}
+
+void DesignBrowser::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseReleaseEvent(event);  // emits itemClicked
+    announcedByPress_ = nullptr;
+}
+
+void DesignBrowser::onSelectionChanged()
+{
+    const QList<QTreeWidgetItem *> selected = selectedItems();
+    if (selected.isEmpty())
+        return;
+    QTreeWidgetItem *item = selected.front();
+    announcedByPress_ = pressing_ ? item : nullptr;
+    emit itemChosen(item);
+}
+
+void DesignBrowser::onClicked(QTreeWidgetItem *item)
+{
+    // A click on the item that is already selected still counts: it resets
+    // what the dialog shows for it.
+    if (item && item != announcedByPress_)
+        emit itemChosen(item);
+    announcedByPress_ = nullptr;
+}
+
+void DesignBrowser::onDoubleClicked(QTreeWidgetItem *item)
+{
+    activateItem(item);
+}
+
+void DesignBrowser::updateIcon(QTreeWidgetItem *item)
+{
+    const QStyle *st = style();
+    if (level(item) == SignPositionLevel)
+        item->setIcon(0, st->standardIcon(QStyle::SP_FileIcon));
+    else
+        item->setIcon(0, st->standardIcon(item->isExpanded() ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
+}
+
+} // namespace database

@@ -1,0 +1,110 @@
+// The design probe's store commands end to end: a design saved, loaded,
+// renamed and deleted in a database file through the command line.
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct ProbeRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+QString ProbePath() { return QStringLiteral(KELVORA_BINARY_DIR "/tests/tools/design-probe"); }
+
+ProbeRun Probe(const QStringList &args, const QByteArray &input = {})
+{
+    QProcess p;
+    p.start(ProbePath(), args);
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(60000);
+    ProbeRun r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+class ProbeStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!QFileInfo(ProbePath()).isExecutable())
+            FAIL() << "design-probe is not built at " << ProbePath().toStdString();
+        ASSERT_TRUE(dir.isValid());
+        file = dir.filePath(QStringLiteral("probe.mdb"));
+    }
+    QTemporaryDir dir;
+    QString file;
+};
+
+const QByteArray Design = R"({
+  "CurrentDesign": {"JobCode": "O'Brien 50%", "JobSection": "A_C", "SignPos": "P\\1",
+                    "NumFrontSigns": 1, "FrontSignWidth": [0, 2000], "FrontSignDepth": [0, 1500],
+                    "SegLength": [0, 2000, 4000], "SegDeltaHeight": [0, -500], "RoadHeight": 1500,
+                    "SignCode": [null, "G1-1"], "Notes": "by the bridge"},
+  "CurrentSupportType": 3
+})";
+
+TEST_F(ProbeStoreTest, SaveLoadRenameDelete)
+{
+    const ProbeRun saved = Probe({"--save", file}, Design);
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    const QJsonObject before = QJsonDocument::fromJson(saved.out).object();
+
+    const ProbeRun loaded = Probe({"--load", file, "O'Brien 50%", "A_C", "P\\1"});
+    ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
+    const QJsonObject after = QJsonDocument::fromJson(loaded.out).object();
+    EXPECT_EQ(after.value("CurrentDesign"), before.value("CurrentDesign"));
+    EXPECT_EQ(after.value("SupportDesigns"), before.value("SupportDesigns"));
+    EXPECT_EQ(after.value("CurrentSupportType").toInt(), 3);
+
+    // Pattern characters are plain characters: "O'Brien%" names nothing.
+    EXPECT_EQ(Probe({"--load", file, "O'Brien%", "A_C", "P\\1"}).exitCode, 3);
+
+    const ProbeRun renamed = Probe({"--rename", file, "3", "O'Brien 50%", "A_C", "P\\1", "", "", "P2"});
+    ASSERT_EQ(renamed.exitCode, 0) << renamed.err.toStdString();
+    EXPECT_EQ(Probe({"--load", file, "O'Brien 50%", "A_C", "P\\1"}).exitCode, 3);
+    const ProbeRun moved = Probe({"--load", file, "O'Brien 50%", "A_C", "P2"});
+    ASSERT_EQ(moved.exitCode, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(moved.out).object().value("CurrentDesign").toObject().value("SignPos"),
+              "P2             ");
+
+    // Renaming a source that is gone is refused with a message.
+    const ProbeRun again = Probe({"--rename", file, "3", "O'Brien 50%", "A_C", "P\\1", "", "", "P3"});
+    EXPECT_EQ(again.exitCode, 3);
+    EXPECT_TRUE(again.err.contains("no longer stored")) << again.err.toStdString();
+
+    const ProbeRun deleted = Probe({"--delete", file, "1", "O'Brien 50%", "", ""});
+    ASSERT_EQ(deleted.exitCode, 0) << deleted.err.toStdString();
+    EXPECT_EQ(Probe({"--load", file, "O'Brien 50%", "A_C", "P2"}).exitCode, 3);
+}
+
+TEST_F(ProbeStoreTest, FailuresAreMessagesAndNonZeroExits)
+{
+    // Two blank sign numbers: refused before anything is written.
+    const ProbeRun dup = Probe({"--save", file},
+                               R"({"CurrentDesign": {"JobCode": "J", "NumFrontSigns": 2,
+                                   "FrontSignWidth": [0, 900, 900], "FrontSignDepth": [0, 600, 600]}})");
+    EXPECT_EQ(dup.exitCode, 3);
+    EXPECT_TRUE(dup.err.contains("sign number")) << dup.err.toStdString();
+    EXPECT_TRUE(dup.out.isEmpty());
+
+    const ProbeRun missing = Probe({"--load", dir.filePath("none.mdb"), "J", "S", "P"});
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none.mdb")));
+
+    EXPECT_NE(Probe({"--delete", file, "4", "J", "S", "P"}).exitCode, 0);
+    EXPECT_NE(Probe({"--rename", file, "1", "J"}).exitCode, 0);
+    EXPECT_NE(Probe({"--save", file}, "not json").exitCode, 0);
+}
+
+} // namespace

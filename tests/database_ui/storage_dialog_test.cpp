@@ -1,0 +1,630 @@
+// The storage dialog driven as the engineer drives it: a mode, clicks in the
+// browser, typing in the key boxes, the buttons, the answers to its questions;
+// then the database and the open design are looked at.
+
+#include "ui_test_support.h"
+
+#include "database/ui/job_management_dialog.h"
+#include "database/ui/storage_dialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace uitest {
+namespace {
+
+using database::StorageDialog;
+using platform::MessageAnswer;
+
+class StorageTest : public DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        state = SimpleDesign("OPEN", "SEC", "POS", 2500);
+        state.DesignChanged = engine::VbTrue;
+        state.RedesignNeeded = engine::VbTrue;
+        dialog = std::make_unique<StorageDialog>(state);
+        QObject::connect(dialog.get(), &StorageDialog::designLoaded, [this] { ++loaded; });
+        QObject::connect(dialog.get(), &StorageDialog::designSaved, [this] { ++saved; });
+    }
+    void TearDown() override
+    {
+        dialog.reset();
+        DialogTest::TearDown();
+    }
+
+    void open(int mode)
+    {
+        dialog->setFileDialogMode(mode);
+        dialog->show();
+    }
+    QTreeWidgetItem *item(const char *job, const char *section = "", const char *pos = "")
+    {
+        const int level = *pos ? database::SignPositionLevel : *section ? database::SectionLevel : database::JobLevel;
+        return dialog->browser()->findItem(Key(job, section, pos), level);
+    }
+    QStringList panels() const
+    {
+        return {dialog->keyPanel(1)->text(), dialog->keyPanel(2)->text(), dialog->keyPanel(3)->text()};
+    }
+    QStringList boxes() const
+    {
+        return {dialog->keyBox(0)->text(), dialog->keyBox(1)->text(), dialog->keyBox(2)->text()};
+    }
+    QPushButton *action() const { return dialog->actionButton(dialog->FileDialogMode()); }
+    int storedWidth(const StoredDesignKey &key)
+    {
+        return value(QStringLiteral("SELECT Sign_Width FROM SignDesData WHERE %1").arg(database::DesignKeyCondition),
+                     database::DesignKeyParams(key.JobCode, key.JobSection, key.SignPos))
+            .toInt();
+    }
+    // The progress display and the pointer are back to normal.
+    void expectIdle()
+    {
+        ASSERT_FALSE(progress.calls.empty());
+        const testing_support::RecordingProgress::Call start{0, platform::ProgressStart};
+        EXPECT_NE(std::find(progress.calls.begin(), progress.calls.end(), start), progress.calls.end());
+        EXPECT_EQ(progress.calls.back(), (testing_support::RecordingProgress::Call{100, platform::ProgressFinish}));
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+
+    engine::DesignState state;
+    std::unique_ptr<StorageDialog> dialog;
+    int loaded = 0;
+    int saved = 0;
+};
+
+// ---- Load -----------------------------------------------------------------
+
+TEST_F(StorageTest, LoadShowsOnlyItsControlsAndWaitsForASignPosition)
+{
+    store("J1", "S1", "P1", 1800);
+    open(database::LoadMode);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Load a Sign Structural Design"));
+    EXPECT_EQ(dialog->browserHeading()->text(), QStringLiteral("Select Sign Position from Stored Signs"));
+    for (int m = 0; m < 5; ++m)
+        EXPECT_EQ(dialog->actionButton(m)->isVisible(), m == database::LoadMode) << m;
+    EXPECT_EQ(action()->text(), QStringLiteral("Load Design"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(dialog->keyBox(i)->isVisible());
+    EXPECT_FALSE(action()->isEnabled());
+
+    click(dialog->browser(), item("J1"));
+    EXPECT_EQ(panels(), (QStringList{"J1", "", ""}));
+    EXPECT_FALSE(action()->isEnabled());
+    click(dialog->browser(), item("J1", "S1"));
+    EXPECT_EQ(panels(), (QStringList{"J1", "S1", ""}));
+    EXPECT_FALSE(action()->isEnabled());
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    EXPECT_EQ(panels(), (QStringList{"J1", "S1", "P1"}));
+    EXPECT_TRUE(action()->isEnabled());
+    click(dialog->browser(), item("J1"));
+    EXPECT_FALSE(action()->isEnabled());
+}
+
+TEST_F(StorageTest, LoadByClickReplacesTheOpenDesign)
+{
+    store("J1", "S1", "P1", 1800);
+    store("J1", "S1", "P2", 2200);
+    open(database::LoadMode);
+    click(dialog->browser(), item("J1", "S1", "P2"));
+    action()->click();
+
+    EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "J1");
+    EXPECT_EQ(state.CurrentDesign.JobSection.Trimmed(), "S1");
+    EXPECT_EQ(state.CurrentDesign.SignPos.Trimmed(), "P2");
+    EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2200);
+    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
+    EXPECT_EQ(state.DesignOpen, engine::VbTrue);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(loaded, 1);
+    EXPECT_TRUE(messages.calls.empty());
+    expectIdle();
+}
+
+TEST_F(StorageTest, LoadByDoubleClick)
+{
+    store("J1", "S1", "P1", 1800);
+    open(database::LoadMode);
+    doubleClick(dialog->browser(), item("J1", "S1", "P1"));
+    EXPECT_EQ(state.CurrentDesign.SignPos.Trimmed(), "P1");
+    EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 1800);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(loaded, 1);
+}
+
+TEST_F(StorageTest, LoadWithNoSignPositionChosenKeepsTheOpenDesign)
+{
+    store("J1", "S1", "P1", 1800);
+    const engine::DesignRecord before = state.CurrentDesign;
+    open(database::LoadMode);
+    dialog->pressAction();  // as if the disabled button were pressed
+    click(dialog->browser(), item("J1", "S1"));
+    dialog->pressAction();
+    EXPECT_EQ(state.CurrentDesign, before);
+    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(loaded, 0);
+}
+
+TEST_F(StorageTest, ALoadThatFailsLeavesTheOpenDesignAndTheDialog)
+{
+    store("J1", "S1", "P1", 1800);
+    const engine::DesignRecord before = state.CurrentDesign;
+    open(database::LoadMode);
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    exec(QStringLiteral("ALTER TABLE SignDesData RENAME TO Gone"));
+    action()->click();
+    EXPECT_FALSE(messages.calls.empty());
+    EXPECT_EQ(state.CurrentDesign, before);
+    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(loaded, 0);
+    expectIdle();
+}
+
+// ---- Delete ---------------------------------------------------------------
+
+class DeleteTest : public StorageTest {
+protected:
+    void SetUp() override
+    {
+        StorageTest::SetUp();
+        store("J1", "S1", "P1");
+        store("J1", "S1", "P2");
+        store("J1", "S2", "P1");
+        store("J2", "S1", "P1");
+        open(database::DeleteMode);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Delete a Sign, a Job Section or an entire Job"));
+        EXPECT_EQ(dialog->browserHeading()->text(), QStringLiteral("Select from Stored Signs"));
+        EXPECT_TRUE(action()->isEnabled());
+    }
+    void expectQuestion(const char *text)
+    {
+        ASSERT_EQ(messages.calls.size(), 1u);
+        const platform::MessageRequest &m = messages.calls[0];
+        EXPECT_EQ(m.text, QString::fromLatin1(text));
+        EXPECT_EQ(m.title, QStringLiteral("Warning"));
+        EXPECT_EQ(m.buttons, platform::MessageButtons::OkCancel);
+        EXPECT_EQ(m.icon, platform::MessageIcon::Exclamation);
+        EXPECT_EQ(m.defaultButton, 1);
+    }
+};
+
+TEST_F(DeleteTest, ASignPosition)
+{
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    messages.script({MessageAnswer::Ok});
+    action()->click();
+    expectQuestion("You are about to delete a Sign Position.");
+    EXPECT_FALSE(stored(Key("J1", "S1", "P1")));
+    EXPECT_EQ(rowsOfKey(QStringLiteral("SignDesData"), Key("J1", "S1", "P1")), 0);
+    EXPECT_EQ(rowsOfKey(QStringLiteral("PrintRecord"), Key("J1", "S1", "P1")), 0);
+    EXPECT_TRUE(stored(Key("J1", "S1", "P2")));
+    EXPECT_FALSE(dialog->isVisible());
+    expectIdle();
+}
+
+TEST_F(DeleteTest, AJobSection)
+{
+    click(dialog->browser(), item("J1", "S1"));
+    EXPECT_EQ(panels(), (QStringList{"J1", "S1", ""}));
+    messages.script({MessageAnswer::Ok});
+    action()->click();
+    expectQuestion("You are about to delete a Job Section!");
+    EXPECT_FALSE(stored(Key("J1", "S1", "P1")));
+    EXPECT_FALSE(stored(Key("J1", "S1", "P2")));
+    EXPECT_TRUE(stored(Key("J1", "S2", "P1")));
+    EXPECT_EQ(jobRows("J1"), 1);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(DeleteTest, AnEntireJob)
+{
+    click(dialog->browser(), item("J1"));
+    messages.script({MessageAnswer::Ok});
+    action()->click();
+    expectQuestion("You are about to delete an entire Job!");
+    EXPECT_EQ(jobRows("J1"), 0);
+    EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM LocDesData WHERE Job_Code = ?"),
+                    {database::PadKey(QStringLiteral("J1"))})
+                  .toInt(),
+              0);
+    EXPECT_EQ(count(QStringLiteral("SupDesData")), 1);
+    EXPECT_TRUE(stored(Key("J2", "S1", "P1")));
+}
+
+TEST_F(DeleteTest, CancelDeletesNothingAndKeepsTheDialog)
+{
+    click(dialog->browser(), item("J1"));
+    messages.script({MessageAnswer::Cancel});
+    action()->click();
+    expectQuestion("You are about to delete an entire Job!");
+    EXPECT_EQ(count(QStringLiteral("SupDesData")), 4);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(panels(), (QStringList{"J1", "", ""}));
+    expectIdle();
+}
+
+TEST_F(DeleteTest, NothingChosenAsksNothingAndDeletesNothing)
+{
+    action()->click();
+    EXPECT_TRUE(messages.calls.empty());
+    EXPECT_EQ(count(QStringLiteral("SupDesData")), 4);
+    EXPECT_TRUE(dialog->isVisible());
+    expectIdle();
+}
+
+TEST_F(DeleteTest, DoubleClickOnASignPositionAsksAtOnce)
+{
+    messages.script({MessageAnswer::Ok});
+    doubleClick(dialog->browser(), item("J2", "S1", "P1"));
+    expectQuestion("You are about to delete a Sign Position.");
+    EXPECT_FALSE(stored(Key("J2", "S1", "P1")));
+    EXPECT_EQ(jobRows("J2"), 0);  // its last design went, and the job with it
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+// ---- Rename ---------------------------------------------------------------
+
+class RenameTest : public StorageTest {
+protected:
+    void SetUp() override
+    {
+        StorageTest::SetUp();
+        store("J1", "S1", "P1");
+        store("J1", "S1", "P2");
+        store("J1", "S2", "P1");
+        open(database::RenameMode);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Rename a Sign, a Job Section or an entire Job"));
+        EXPECT_FALSE(action()->isEnabled());
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(dialog->keyBox(i)->isVisible());
+            EXPECT_FALSE(dialog->keyBox(i)->isEnabled());
+        }
+    }
+    void expectOnlyBoxEnabled(int index)
+    {
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(dialog->keyBox(i)->isEnabled(), i == index) << i;
+    }
+};
+
+TEST_F(RenameTest, ASignPositionOnceItsNameChanges)
+{
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    EXPECT_EQ(boxes(), (QStringList{"J1", "S1", "P1"}));
+    expectOnlyBoxEnabled(2);
+    EXPECT_EQ(dialog->OldName(), (std::array<QString, 3>{"J1", "S1", "P1"}));
+    EXPECT_FALSE(action()->isEnabled());
+    dialog->keyBox(2)->setText(QStringLiteral(""));
+    EXPECT_FALSE(action()->isEnabled());
+    dialog->keyBox(2)->setText(QStringLiteral("   "));
+    EXPECT_FALSE(action()->isEnabled());
+    dialog->keyBox(2)->setText(QStringLiteral(" P1 "));
+    EXPECT_FALSE(action()->isEnabled());
+    dialog->keyBox(2)->setText(QStringLiteral("P9"));
+    ASSERT_TRUE(action()->isEnabled());
+    action()->click();
+
+    EXPECT_TRUE(messages.calls.empty());
+    EXPECT_FALSE(stored(Key("J1", "S1", "P1")));
+    EXPECT_TRUE(stored(Key("J1", "S1", "P9")));
+    EXPECT_EQ(rowsOfKey(QStringLiteral("SignDesData"), Key("J1", "S1", "P9")), 1);
+    EXPECT_TRUE(stored(Key("J1", "S2", "P1")));
+    EXPECT_FALSE(dialog->isVisible());
+    expectIdle();
+}
+
+TEST_F(RenameTest, AJobSection)
+{
+    click(dialog->browser(), item("J1", "S1"));
+    EXPECT_EQ(boxes(), (QStringList{"J1", "S1", ""}));
+    expectOnlyBoxEnabled(1);
+    EXPECT_FALSE(action()->isEnabled());
+    dialog->keyBox(1)->setText(QStringLiteral("S9"));
+    action()->click();
+    EXPECT_TRUE(stored(Key("J1", "S9", "P1")));
+    EXPECT_TRUE(stored(Key("J1", "S9", "P2")));
+    EXPECT_FALSE(stored(Key("J1", "S1", "P1")));
+    EXPECT_TRUE(stored(Key("J1", "S2", "P1")));
+}
+
+TEST_F(RenameTest, AnEntireJob)
+{
+    click(dialog->browser(), item("J1"));
+    EXPECT_EQ(boxes(), (QStringList{"J1", "", ""}));
+    expectOnlyBoxEnabled(0);
+    dialog->keyBox(0)->setText(QStringLiteral("J9"));
+    action()->click();
+    EXPECT_EQ(jobRows("J1"), 0);
+    EXPECT_EQ(jobRows("J9"), 1);
+    EXPECT_TRUE(stored(Key("J9", "S1", "P1")));
+    EXPECT_TRUE(stored(Key("J9", "S2", "P1")));
+    EXPECT_EQ(rowsOfKey(QStringLiteral("PrintRecord"), Key("J9", "S1", "P2")), 1);
+}
+
+TEST_F(RenameTest, ANameInUseIsRefusedAndTheDialogStays)
+{
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    dialog->keyBox(2)->setText(QStringLiteral("P2"));
+    action()->click();
+    EXPECT_FALSE(messages.calls.empty());
+    EXPECT_TRUE(stored(Key("J1", "S1", "P1")));
+    EXPECT_TRUE(stored(Key("J1", "S1", "P2")));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(boxes(), (QStringList{"J1", "S1", "P2"}));
+    expectIdle();
+}
+
+// ---- Save and silent save -------------------------------------------------
+
+TEST_F(StorageTest, SaveStoresTheOpenDesignUnderItsOwnKey)
+{
+    store("J1", "S1", "P1");
+    open(database::SaveMode);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Current Sign Structural Design"));
+    EXPECT_EQ(dialog->browserHeading()->text(), QStringLiteral("Currently Stored Signs"));
+    EXPECT_EQ(panels(), (QStringList{"OPEN", "SEC", "POS"}));
+    // Clicks change nothing in Save.
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    EXPECT_EQ(panels(), (QStringList{"OPEN", "SEC", "POS"}));
+
+    action()->click();
+    EXPECT_TRUE(stored(Key("OPEN", "SEC", "POS")));
+    EXPECT_EQ(storedWidth(Key("OPEN", "SEC", "POS")), 2500);
+    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);  // Save leaves it
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(saved, 1);
+    expectIdle();
+}
+
+TEST_F(StorageTest, SilentSaveStoresWithoutShowingAndReplacesWithoutAsking)
+{
+    store("OPEN", "SEC", "POS", 1800);
+    bool everShown = false;
+    QObject::connect(dialog.get(), &StorageDialog::designSaved, [&] { everShown = dialog->isVisible(); });
+    EXPECT_TRUE(dialog->silentSave());
+    EXPECT_FALSE(everShown);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->FileDialogMode(), database::SaveMode);
+    EXPECT_EQ(storedWidth(Key("OPEN", "SEC", "POS")), 2500);
+    EXPECT_EQ(count(QStringLiteral("LocDesData")), 1);
+    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_TRUE(messages.calls.empty());
+    EXPECT_EQ(saved, 1);
+    expectIdle();
+}
+
+TEST_F(StorageTest, ADesignWithABlankKeyPartIsNeverStored)
+{
+    state.CurrentDesign.JobSection = "";
+    EXPECT_FALSE(dialog->silentSave());
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_TRUE(messages.calls[0].title.endsWith(QStringLiteral("                  Mastra")));
+    EXPECT_EQ(count(QStringLiteral("LocDesData")), 0);
+    EXPECT_EQ(count(QStringLiteral("JOBS")), 0);
+    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(saved, 0);
+    expectIdle();
+}
+
+TEST_F(StorageTest, ASaveThatFailsChangesNothing)
+{
+    store("OPEN", "SEC", "POS", 1800);
+    // The database refuses the last row of the save.
+    exec(QStringLiteral("CREATE TRIGGER NoPrint BEFORE INSERT ON PrintRecord BEGIN "
+                        "SELECT RAISE(ABORT, 'refused'); END"));
+    open(database::SaveMode);
+    action()->click();
+    EXPECT_FALSE(messages.calls.empty());
+    EXPECT_EQ(storedWidth(Key("OPEN", "SEC", "POS")), 1800);  // the old design is still whole
+    EXPECT_EQ(rowsOfKey(QStringLiteral("PrintRecord"), Key("OPEN", "SEC", "POS")), 1);
+    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(saved, 0);
+    expectIdle();
+}
+
+// ---- Save As --------------------------------------------------------------
+
+class SaveAsTest : public StorageTest {
+protected:
+    void SetUp() override
+    {
+        StorageTest::SetUp();
+        store("J1", "S1", "P1", 1800);
+        open(database::SaveAsMode);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Current Sign Structural Design As"));
+        EXPECT_EQ(dialog->browserHeading()->text(), QStringLiteral("Currently Stored Signs"));
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(dialog->keyBox(i)->isVisible());
+            EXPECT_TRUE(dialog->keyBox(i)->isEnabled());
+            EXPECT_EQ(dialog->keyBox(i)->text(), QString());
+        }
+    }
+    void type(const char *job, const char *section, const char *pos)
+    {
+        dialog->keyBox(0)->setText(QString::fromUtf8(job));
+        dialog->keyBox(1)->setText(QString::fromUtf8(section));
+        dialog->keyBox(2)->setText(QString::fromUtf8(pos));
+    }
+};
+
+TEST_F(SaveAsTest, IsEnabledOnlyForACompleteKey)
+{
+    EXPECT_FALSE(action()->isEnabled());
+    dialog->keyBox(0)->setText(QStringLiteral("NEW"));
+    dialog->keyBox(1)->setText(QStringLiteral("S"));
+    EXPECT_FALSE(action()->isEnabled());
+    dialog->keyBox(2)->setText(QStringLiteral("  "));
+    EXPECT_FALSE(action()->isEnabled());
+    dialog->keyBox(2)->setText(QStringLiteral("P"));
+    EXPECT_TRUE(action()->isEnabled());
+    // A job item fills only the job code.
+    click(dialog->browser(), item("J1"));
+    EXPECT_EQ(boxes(), (QStringList{"J1", "", ""}));
+    EXPECT_FALSE(action()->isEnabled());
+    dialog->pressAction();  // even pressed from code, nothing is stored
+    EXPECT_EQ(count(QStringLiteral("LocDesData")), 1);
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    EXPECT_EQ(boxes(), (QStringList{"J1", "S1", "P1"}));
+    EXPECT_TRUE(action()->isEnabled());
+}
+
+TEST_F(SaveAsTest, ToANewKeyStoresAndReloads)
+{
+    type("NEW", "S", "P");
+    action()->click();
+    EXPECT_TRUE(messages.calls.empty());
+    EXPECT_TRUE(stored(Key("NEW", "S", "P")));
+    EXPECT_EQ(storedWidth(Key("NEW", "S", "P")), 2500);
+    EXPECT_FALSE(stored(Key("OPEN", "SEC", "POS")));
+    EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "NEW");
+    EXPECT_EQ(state.CurrentDesign.SignPos.Trimmed(), "P");
+    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(loaded, 1);
+    expectIdle();
+}
+
+TEST_F(SaveAsTest, ToAStoredKeyAsksAndNoKeepsTheDialogWithTheTypedKey)
+{
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    messages.script({MessageAnswer::No});
+    action()->click();
+    ASSERT_EQ(messages.calls.size(), 1u);
+    const platform::MessageRequest &q = messages.calls[0];
+    EXPECT_EQ(q.text, QStringLiteral("Use the current Job, Section and SignPosition name entered and replace its "
+                                     "details with current details?"));
+    EXPECT_EQ(q.title, QStringLiteral("Sign Storage Detail already exists                  Mastra"));
+    EXPECT_EQ(q.buttons, platform::MessageButtons::YesNo);
+    EXPECT_EQ(q.icon, platform::MessageIcon::Question);
+    EXPECT_EQ(q.defaultButton, 2);
+    EXPECT_EQ(database::SaveAsDeclined, 1);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(boxes(), (QStringList{"J1", "S1", "P1"}));
+    EXPECT_EQ(storedWidth(Key("J1", "S1", "P1")), 1800);
+    EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "OPEN");
+    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    expectIdle();
+
+    messages.script({MessageAnswer::Yes});
+    action()->click();
+    EXPECT_EQ(database::SaveAsDeclined, 0);
+    EXPECT_EQ(storedWidth(Key("J1", "S1", "P1")), 2500);
+    EXPECT_EQ(count(QStringLiteral("LocDesData")), 1);
+    EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "J1");
+    EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2500);
+    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(SaveAsTest, AKeyLongerThanFifteenCharactersIsStoredAsItsFirstFifteen)
+{
+    type("ABCDEFGHIJKLMNOPQRS", "SECTION-0123456789", "P");
+    action()->click();
+    EXPECT_TRUE(stored(Key("ABCDEFGHIJKLMNO", "SECTION-0123456", "P")));
+    EXPECT_EQ(jobRows("ABCDEFGHIJKLMNO"), 1);
+    EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "ABCDEFGHIJKLMNO");
+    EXPECT_EQ(dialog->SaveAsKey().JobSection, QStringLiteral("SECTION-0123456"));
+}
+
+TEST_F(SaveAsTest, StaysLoadedAndShowsAgainEmpty)
+{
+    type("NEW", "S", "P");
+    action()->click();
+    ASSERT_FALSE(dialog->isVisible());
+    dialog->openInMode(database::SaveAsMode);  // modeless: returns at once
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(boxes(), (QStringList{"", "", ""}));
+    EXPECT_NE(item("NEW", "S", "P"), nullptr);
+}
+
+// ---- Activation, job management and the modal modes -------------------------
+
+TEST_F(StorageTest, JobManagementRefreshesTheDialogAndInactiveJobsDisappear)
+{
+    store("J1", "S1", "P1");
+    store("J2", "S1", "P1");
+    open(database::LoadMode);
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    ASSERT_TRUE(action()->isEnabled());
+
+    bool ticked = false;
+    QTimer::singleShot(0, dialog.get(), [&] {
+        auto *jobs = dialog->findChild<database::JobManagementDialog *>();
+        ASSERT_NE(jobs, nullptr);
+        ASSERT_TRUE(jobs->isVisible());
+        ASSERT_EQ(jobs->jobBox(0)->text(), QStringLiteral("J1"));
+        jobs->jobBox(0)->click();  // J1 inactive
+        ticked = true;
+        jobs->okButton()->click();
+    });
+    dialog->jobManagementButton()->click();
+
+    ASSERT_TRUE(ticked);
+    EXPECT_EQ(value(QStringLiteral("SELECT Active FROM JOBS WHERE Job_Code = ?"),
+                    {database::PadKey(QStringLiteral("J1"))})
+                  .toString(),
+              QStringLiteral("N"));
+    EXPECT_EQ(item("J1"), nullptr);
+    EXPECT_NE(item("J2"), nullptr);
+    EXPECT_EQ(panels(), (QStringList{"", "", ""}));
+    EXPECT_FALSE(action()->isEnabled());
+}
+
+TEST_F(StorageTest, WithNoDatabaseActivationLeadsToTheFileChoice)
+{
+    store("J1", "S1", "P1");
+    const QString path = database::CurrentDatabasePath;
+    database::CloseCurrentDatabase();
+    files.script(path);
+    // The job management dialog closes once a database is open again.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto *jobs = dialog->findChild<database::JobManagementDialog *>();
+        if (jobs && jobs->isVisible() && database::CurrentDatabase())
+            jobs->okButton()->click();
+    });
+    closer.start(5);
+    dialog->setFileDialogMode(database::LoadMode);
+    dialog->refresh();
+    closer.stop();
+
+    EXPECT_EQ(files.calls.size(), 1u);
+    ASSERT_NE(database::CurrentDatabase(), nullptr);
+    EXPECT_NE(item("J1", "S1", "P1"), nullptr);
+    EXPECT_TRUE(exits.exits.empty());
+}
+
+TEST_F(StorageTest, ModalModesReturnWhenTheDialogHides)
+{
+    store("J1", "S1", "P1", 1800);
+    QTimer::singleShot(0, dialog.get(), [&] {
+        EXPECT_TRUE(dialog->isModal());
+        doubleClick(dialog->browser(), item("J1", "S1", "P1"));
+    });
+    dialog->openInMode(database::LoadMode);  // returns after the load
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 1800);
+
+    QTimer::singleShot(0, dialog.get(), [&] { dialog->cancelButton()->click(); });
+    dialog->openInMode(database::DeleteMode);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(stored(Key("J1", "S1", "P1")));
+}
+
+} // namespace
+} // namespace uitest

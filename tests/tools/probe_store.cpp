@@ -1,0 +1,209 @@
+#include "probe_store.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+#include "database/database_file.h"
+#include "database/default_values.h"
+#include "database/design_store.h"
+#include "platform/services.h"
+#include "probe_json.h"
+
+namespace probe {
+
+namespace {
+
+// The SQL driver is a plugin, which Qt loads only with an application object.
+// It must be gone before the program's static objects are destroyed.
+std::unique_ptr<QCoreApplication> ApplicationIfNone() {
+  static int argc = 1;
+  static char name[] = "design-probe";
+  static char* argv[] = {name, nullptr};
+  if (QCoreApplication::instance()) return nullptr;
+  return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+// Messages meant for the engineer go to standard error; questions get their
+// default answer.
+class ErrorStreamMessages final : public platform::MessageService {
+ public:
+  explicit ErrorStreamMessages(std::ostream& err) : err_(err) { platform::setMessageService(this); }
+  ~ErrorStreamMessages() override { platform::setMessageService(nullptr); }
+  platform::MessageAnswer show(const platform::MessageRequest& request) override {
+    err_ << "design-probe: " << request.text.toStdString() << '\n';
+    return platform::defaultAnswer(request);
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+// The current database for the length of one command.
+class OpenDatabase {
+ public:
+  OpenDatabase(const std::string& file, bool mustExist, std::ostream& err) : messages_(err) {
+    const QString path = QString::fromLocal8Bit(file);
+    if (mustExist && !QFileInfo(path).isFile()) {
+      err << "design-probe: no database file " << file << '\n';
+      return;
+    }
+    database::CurrentDatabasePath = path;
+    database::OpenCurrentDatabase();  // reports its own failure
+  }
+  ~OpenDatabase() { database::CloseCurrentDatabase(); }
+  platform::SqlConnection* get() const { return database::CurrentDatabase(); }
+
+ private:
+  std::unique_ptr<QCoreApplication> app_ = ApplicationIfNone();
+  ErrorStreamMessages messages_;
+};
+
+database::StoredDesignKey KeyFrom(const Arguments& args, std::size_t first) {
+  return {QString::fromLocal8Bit(args[first]), QString::fromLocal8Bit(args[first + 1]),
+          QString::fromLocal8Bit(args[first + 2])};
+}
+
+bool ParseLevel(const std::string& text, int& level) {
+  if (text == "1" || text == "2" || text == "3") {
+    level = text[0] - '0';
+    return true;
+  }
+  return false;
+}
+
+int Usage(std::ostream& err, std::string_view usage) {
+  err << "design-probe: usage: " << usage << '\n';
+  return kExitUsage;
+}
+
+int Report(const database::StoreResult& result, std::ostream& err) {
+  if (result.ok()) return kExitOk;
+  // The store has shown its message already (on standard error); a declined
+  // question has none.
+  if (result.message.isEmpty()) err << "design-probe: nothing was stored\n";
+  return kExitStoreFailed;
+}
+
+QJsonObject StateJson(const engine::DesignState& state) {
+  QJsonArray supports;
+  supports.append(QJsonValue::Null);
+  for (std::size_t t = 1; t <= 4; ++t) supports.append(SupportDesignToJson(state.SupportDesigns[t]));
+  QJsonArray limits;
+  for (int32_t limit : state.StiffenerLimit) limits.append(limit);
+  QJsonObject out;
+  out.insert("CurrentDesign", DesignRecordToJson(state.CurrentDesign));
+  out.insert("SupportDesigns", supports);
+  out.insert("DesignOpen", state.DesignOpen);
+  out.insert("Work", WorkValuesToJson(state));
+  out.insert("CurrentSupportType", state.CurrentSupportType);
+  out.insert("StiffenerLimit", limits);
+  return out;
+}
+
+// The state the ordinary run left, rebuilt from its input and output JSON.
+engine::DesignState StateFromRun(const QJsonObject& input, const QJsonObject& output) {
+  engine::DesignState state;
+  ApplyDesignRecord(output.value("CurrentDesign").toObject(), state.CurrentDesign, "CurrentDesign");
+  const QJsonArray supports = output.value("SupportDesigns").toArray();
+  for (qsizetype t = 1; t < supports.size() && t <= 4; ++t)
+    ApplySupportDesign(supports[t].toObject(), state.SupportDesigns[static_cast<std::size_t>(t)],
+                       "SupportDesigns");
+  state.DesignOpen = static_cast<int16_t>(output.value("DesignOpen").toInt());
+  if (input.contains("CurrentSupportType"))
+    state.CurrentSupportType = static_cast<int16_t>(input.value("CurrentSupportType").toInt());
+  if (input.contains("StiffenerLimit")) {
+    const QJsonArray limits = input.value("StiffenerLimit").toArray();
+    for (qsizetype i = 0; i < limits.size() && i < 5; ++i)
+      state.StiffenerLimit[static_cast<std::size_t>(i) + 1] = static_cast<int32_t>(limits[i].toDouble());
+  }
+  return state;
+}
+
+constexpr std::string_view kSaveUsage = "design-probe --save FILE < design.json";
+constexpr std::string_view kLoadUsage = "design-probe --load FILE JOB SECTION POS";
+constexpr std::string_view kDeleteUsage = "design-probe --delete FILE LEVEL JOB SECTION POS";
+constexpr std::string_view kRenameUsage =
+    "design-probe --rename FILE LEVEL JOB SECTION POS NEWJOB NEWSECTION NEWPOS";
+
+}  // namespace
+
+int SaveCommand(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (args.size() != 1) return Usage(err, kSaveUsage);
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::istringstream runIn(text);
+  std::ostringstream runOut;
+  const int ran = RunDesignCommand({}, runIn, runOut, err);
+  if (ran != kExitOk) return ran;
+
+  engine::DesignState state;
+  try {
+    state = StateFromRun(QJsonDocument::fromJson(QByteArray::fromStdString(text)).object(),
+                         QJsonDocument::fromJson(QByteArray::fromStdString(runOut.str())).object());
+  } catch (const InputError& error) {
+    err << "design-probe: " << error.what() << '\n';
+    return kExitBadInput;
+  }
+  OpenDatabase db(args[0], false, err);
+  if (!db.get()) return kExitStoreFailed;
+  const int status =
+      Report(database::SaveSignDesign(*db.get(), state, database::KeyOf(state.CurrentDesign)), err);
+  if (status == kExitOk) out << runOut.str();
+  return status;
+}
+
+int LoadCommand(const Arguments& args, std::istream&, std::ostream& out, std::ostream& err) {
+  if (args.size() != 4) return Usage(err, kLoadUsage);
+  OpenDatabase db(args[0], true, err);
+  if (!db.get()) return kExitStoreFailed;
+  const database::StoredDesignKey key = KeyFrom(args, 1);
+  bool stored = false;
+  const platform::SqlStatus checked = database::IsDesignStored(*db.get(), key, stored);
+  if (!checked.ok()) {
+    err << "design-probe: " << checked.text().toStdString() << '\n';
+    return kExitStoreFailed;
+  }
+  if (!stored) {
+    err << "design-probe: no design is stored under " << args[1] << " / " << args[2] << " / " << args[3] << '\n';
+    return kExitStoreFailed;
+  }
+  engine::DesignState state;
+  const int status =
+      Report(database::LoadSignDesign(*db.get(), state, database::CurrentDefaultValues(), key), err);
+  if (status == kExitOk) out << QJsonDocument(StateJson(state)).toJson(QJsonDocument::Indented).toStdString();
+  return status;
+}
+
+int DeleteCommand(const Arguments& args, std::istream&, std::ostream&, std::ostream& err) {
+  int level = 0;
+  if (args.size() != 5 || !ParseLevel(args[1], level)) return Usage(err, kDeleteUsage);
+  OpenDatabase db(args[0], true, err);
+  if (!db.get()) return kExitStoreFailed;
+  return Report(database::DeleteStoredSign(*db.get(), level, KeyFrom(args, 2)), err);
+}
+
+int RenameCommand(const Arguments& args, std::istream&, std::ostream&, std::ostream& err) {
+  int level = 0;
+  if (args.size() != 8 || !ParseLevel(args[1], level)) return Usage(err, kRenameUsage);
+  OpenDatabase db(args[0], true, err);
+  if (!db.get()) return kExitStoreFailed;
+  return Report(database::RenameStoredSign(*db.get(), level, KeyFrom(args, 2), KeyFrom(args, 5)), err);
+}
+
+const std::vector<Command>& StoreCommands() {
+  static const std::vector<Command> commands = {
+      {"--save", "design-probe --save FILE < design.json      run a design and store it under its key", SaveCommand},
+      {"--load", "design-probe --load FILE JOB SECTION POS    load a stored design and print it", LoadCommand},
+      {"--delete", "design-probe --delete FILE LEVEL JOB SECTION POS", DeleteCommand},
+      {"--rename", "design-probe --rename FILE LEVEL JOB SECTION POS NEWJOB NEWSECTION NEWPOS", RenameCommand},
+  };
+  return commands;
+}
+
+}  // namespace probe
