@@ -263,6 +263,14 @@ void JobManagementDialog::restoreAfterFailedBrowse(const QString &rememberedPath
     if (!CurrentDatabase() && OpenCurrentDatabase())
         refresh();
     currentDB_->setText(CurrentDatabasePath);
+    if (!CurrentDatabase()) {
+        // The old file did not open again either: no jobs to show or tick.
+        JobCodes.clear();
+        JobActive.clear();
+        topRow_ = -1;
+        scrollBar_->hide();
+        ShowJobRows();
+    }
 }
 
 } // namespace database

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <exception>
+#include <utility>
 
 namespace database {
 namespace {
@@ -49,9 +50,24 @@ void showFailure(const QString &text)
 class ProgressRun {
 public:
     ProgressRun() { ShowProgress(0, platform::ProgressStart); }
-    ~ProgressRun() { ShowProgress(100, platform::ProgressFinish); }
+    ~ProgressRun() { finish(); }
+    // Ends the display before the dialog hides and tells the main window.
+    void finish()
+    {
+        if (std::exchange(running_, false))
+            ShowProgress(100, platform::ProgressFinish);
+    }
+    // The display starts again (Save As reads the stored design back).
+    void restart()
+    {
+        running_ = true;
+        ShowProgress(0, platform::ProgressStart);
+    }
     ProgressRun(const ProgressRun &) = delete;
     ProgressRun &operator=(const ProgressRun &) = delete;
+
+private:
+    bool running_ = true;
 };
 
 struct ModeText {
@@ -298,12 +314,13 @@ bool StorageDialog::doLoad()
     // the engineer with an empty design in place of the open one.
     if (chosenLevel_ != SignPositionLevel)
         return false;
-    const ProgressRun progress;
+    ProgressRun progress;
     actionKey_ = chosenKey_;
     if (!loadInto(actionKey_))
         return false;
     state_->DesignChanged = engine::VbFalse;
     state_->RedesignNeeded = engine::VbFalse;
+    progress.finish();
     accept();
     emit designLoaded();
     return true;
@@ -311,7 +328,7 @@ bool StorageDialog::doLoad()
 
 bool StorageDialog::doSave()
 {
-    const ProgressRun progress;
+    ProgressRun progress;
     platform::SqlConnection *db = CurrentDatabase();
     if (!db) {
         showFailure(QStringLiteral("No database is open; the design was not stored."));
@@ -331,6 +348,7 @@ bool StorageDialog::doSave()
         return false;
     }
     state_->DesignChanged = engine::VbFalse;
+    progress.finish();
     accept();
     emit storedDesignsChanged();
     emit designSaved();
@@ -339,7 +357,7 @@ bool StorageDialog::doSave()
 
 bool StorageDialog::doDelete()
 {
-    const ProgressRun progress;
+    ProgressRun progress;
     actionKey_ = chosenKey_;
     // The level is that of the chosen item, never guessed from blank texts.
     int level = chosenLevel_;
@@ -367,6 +385,7 @@ bool StorageDialog::doDelete()
         showFailure(QStringLiteral("Nothing was deleted.\r\r") + QString::fromUtf8(e.what()));
         return false;
     }
+    progress.finish();
     accept();
     emit storedDesignsChanged();
     return true;
@@ -374,7 +393,7 @@ bool StorageDialog::doDelete()
 
 bool StorageDialog::doSaveAs()
 {
-    const ProgressRun progress;
+    ProgressRun progress;
     saveAsKey_ = {PadKey(keyBoxes_[0]->text()), PadKey(keyBoxes_[1]->text()), PadKey(keyBoxes_[2]->text())};
     if (hasBlankPart(saveAsKey_))
         return false;  // the button stays disabled until all three parts are given
@@ -393,13 +412,14 @@ bool StorageDialog::doSaveAs()
     }
     emit storedDesignsChanged();
     // The open design becomes the design as read back from its new key.
-    ShowProgress(0, platform::ProgressStart);
+    progress.restart();
     if (!loadInto(saveAsKey_)) {
         browser_->refillIfChanged();
         return false;
     }
     state_->DesignChanged = engine::VbFalse;
     state_->RedesignNeeded = engine::VbFalse;
+    progress.finish();
     hide();
     emit designSaved();
     emit designLoaded();
@@ -408,7 +428,7 @@ bool StorageDialog::doSaveAs()
 
 bool StorageDialog::doRename()
 {
-    const ProgressRun progress;
+    ProgressRun progress;
     actionKey_ = {keyBoxes_[0]->text().trimmed(), keyBoxes_[1]->text().trimmed(), keyBoxes_[2]->text().trimmed()};
     // The level is that of the chosen item; its new name must not be blank.
     const int level = chosenLevel_;
@@ -427,6 +447,7 @@ bool StorageDialog::doRename()
         showFailure(QStringLiteral("Nothing was renamed.\r\r") + QString::fromUtf8(e.what()));
         return false;
     }
+    progress.finish();
     accept();
     emit storedDesignsChanged();
     return true;

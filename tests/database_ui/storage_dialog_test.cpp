@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -86,6 +87,8 @@ TEST_F(StorageTest, LoadShowsOnlyItsControlsAndWaitsForASignPosition)
     store("J1", "S1", "P1", 1800);
     open(database::LoadMode);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Load a Sign Structural Design"));
+    const QPoint screenCentre = dialog->screen()->availableGeometry().center();
+    EXPECT_LE((dialog->frameGeometry().center() - screenCentre).manhattanLength(), 2);
     EXPECT_EQ(dialog->browserHeading()->text(), QStringLiteral("Select Sign Position from Stored Signs"));
     for (int m = 0; m < 5; ++m)
         EXPECT_EQ(dialog->actionButton(m)->isVisible(), m == database::LoadMode) << m;
@@ -113,7 +116,12 @@ TEST_F(StorageTest, LoadByClickReplacesTheOpenDesign)
     store("J1", "S1", "P2", 2200);
     open(database::LoadMode);
     click(dialog->browser(), item("J1", "S1", "P2"));
+    // The main window refreshes once the progress display has finished.
+    std::vector<testing_support::RecordingProgress::Call> whenLoaded;
+    QObject::connect(dialog.get(), &StorageDialog::designLoaded, [&] { whenLoaded = progress.calls; });
     action()->click();
+    ASSERT_FALSE(whenLoaded.empty());
+    EXPECT_EQ(whenLoaded.back(), (testing_support::RecordingProgress::Call{100, platform::ProgressFinish}));
 
     EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "J1");
     EXPECT_EQ(state.CurrentDesign.JobSection.Trimmed(), "S1");
