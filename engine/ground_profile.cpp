@@ -41,7 +41,10 @@ std::optional<int32_t> GroundLevelAt(const DesignRecord& design, int32_t x, int3
     const std::size_t uk = static_cast<std::size_t>(k);
     y[uk] = y[uk - 1] + design.SegDeltaHeight[uk - 1];
     const int32_t backLength = design.SegBackLength[uk] == 0 ? 1 : design.SegBackLength[uk];
-    z[uk] = y[uk] + RoundHalfEven(static_cast<double>(design.SegBackHeight[uk]) * kAlongRoadDistance / backLength);
+    // The level as a whole is rounded: with halves going to the even
+    // neighbour, rounding the rise alone could differ by 1 mm.
+    z[uk] = RoundHalfEven(static_cast<double>(y[uk]) +
+                          static_cast<double>(design.SegBackHeight[uk]) * kAlongRoadDistance / backLength);
   }
 
   int j = 0;

@@ -73,6 +73,7 @@ SqlStatus SqlStatement::exec()
 {
     if (!query_)
         return status_ = SqlStatus::failure(SqliteMisuse, QStringLiteral("statement moved from"));
+    columnsTaken_ = false;
     if (!query_->exec()) {
         status_ = statusFromError(query_->lastError());
         return status_;
@@ -98,19 +99,31 @@ QVariant SqlStatement::value(int column) const
     return query_ ? query_->value(column) : QVariant();
 }
 
+const QSqlRecord &SqlStatement::columns() const
+{
+    if (!columnsTaken_ && query_) {
+        columns_ = query_->record();
+        columnsTaken_ = true;
+    }
+    return columns_;
+}
+
 QVariant SqlStatement::value(const QString &columnName) const
 {
-    return query_ ? query_->value(columnName) : QVariant();
+    if (!query_)
+        return QVariant();
+    const int column = columns().indexOf(columnName);
+    return column < 0 ? QVariant() : query_->value(column);
 }
 
 int SqlStatement::columnCount() const
 {
-    return query_ ? query_->record().count() : 0;
+    return query_ ? columns().count() : 0;
 }
 
 QString SqlStatement::columnName(int column) const
 {
-    return query_ ? query_->record().fieldName(column) : QString();
+    return query_ ? columns().fieldName(column) : QString();
 }
 
 int SqlStatement::rowsAffected() const

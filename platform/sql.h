@@ -19,6 +19,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -103,9 +104,14 @@ public:
 private:
     friend class SqlConnection;
     SqlStatement(const QSqlDatabase &db, const QString &sql);
+    // The result's columns, taken once per exec(): Qt builds a whole record
+    // on every call of QSqlQuery::record().
+    const QSqlRecord &columns() const;
     std::unique_ptr<QSqlQuery> query_;
     SqlStatus status_;
     int nextPosition_ = 0;
+    mutable QSqlRecord columns_;
+    mutable bool columnsTaken_ = false;
 };
 
 class SqlConnection {

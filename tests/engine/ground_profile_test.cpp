@@ -82,6 +82,17 @@ TEST(GroundProfile, HalfMillimetresRoundToEven) {
   EXPECT_EQ(GroundLevelAt(design, 3000, 0), 2);  // 1.5
 }
 
+TEST(GroundProfile, AlongRoadLevelIsRoundedAsAWhole) {
+  DesignRecord design;
+  design.SegLength[1] = 1000;
+  design.SegDeltaHeight[1] = 1;
+  design.SegBackLength[2] = 20000;
+  design.SegBackHeight[2] = 1;
+  // Point 2 along the road: 1 + 1 x 10000 / 20000 = 1.5, which rounds to 2
+  // (rounding the half alone to 0 would give 1).
+  EXPECT_EQ(GroundLevelAt(design, 1000, 10000), 2);
+}
+
 TEST(GroundProfile, EmptyAlongRoadLengthCountsAsOne) {
   DesignRecord design;
   design.SegLength[1] = 1000;
