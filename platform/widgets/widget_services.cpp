@@ -10,12 +10,12 @@
 namespace platform {
 namespace {
 
-struct ButtonSpec {
+struct ButtonChoice {
     QMessageBox::StandardButton button;
     MessageAnswer answer;
 };
 
-std::vector<ButtonSpec> buttonsFor(MessageButtons buttons)
+std::vector<ButtonChoice> buttonsFor(MessageButtons buttons)
 {
     switch (buttons) {
     case MessageButtons::Ok:
@@ -66,21 +66,21 @@ MessageAnswer QtMessageService::show(const MessageRequest &request)
 {
     QMessageBox box(iconFor(request.icon), request.title, displayText(request.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
-    const auto specs = buttonsFor(request.buttons);
-    for (const auto &spec : specs)
-        box.addButton(spec.button);
+    const auto choices = buttonsFor(request.buttons);
+    for (const auto &choice : choices)
+        box.addButton(choice.button);
     const int defaultIndex = request.defaultButton - 1;
-    if (defaultIndex >= 0 && defaultIndex < static_cast<int>(specs.size()))
-        box.setDefaultButton(specs[static_cast<size_t>(defaultIndex)].button);
+    if (defaultIndex >= 0 && defaultIndex < static_cast<int>(choices.size()))
+        box.setDefaultButton(choices[static_cast<size_t>(defaultIndex)].button);
     const int result = box.exec();
-    for (const auto &spec : specs)
-        if (result == spec.button)
-            return spec.answer;
+    for (const auto &choice : choices)
+        if (result == choice.button)
+            return choice.answer;
     // Closed by the window's own close box: the answer of Escape.
-    for (const auto &spec : specs)
-        if (spec.answer == MessageAnswer::Cancel || spec.answer == MessageAnswer::No)
-            return spec.answer;
-    return specs.front().answer;
+    for (const auto &choice : choices)
+        if (choice.answer == MessageAnswer::Cancel || choice.answer == MessageAnswer::No)
+            return choice.answer;
+    return choices.front().answer;
 }
 
 std::optional<QString> QtFileChooser::chooseOpenFile(const FileRequest &request)
