@@ -1,6 +1,7 @@
 #include "platform/services.h"
 
 #include <cstdlib>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -17,13 +18,23 @@ public:
 
 class ProcessExit final : public ExitService {
 public:
-    void exitProgram(int code) override { std::exit(code); }
+    void exitProgram(int code) override
+    {
+        runBeforeExitHooks();
+        std::exit(code);
+    }
 };
 
 class NoProgress final : public ProgressDisplay {
 public:
     void showProgress(int, int) override {}
 };
+
+std::vector<void (*)()> &beforeExitHooks()
+{
+    static std::vector<void (*)()> hooks;
+    return hooks;
+}
 
 DefaultMessages fallbackMessages;
 CancelledChooser fallbackChooser;
@@ -36,6 +47,21 @@ ExitService *installedExit = nullptr;
 ProgressDisplay *installedProgress = nullptr;
 
 } // namespace
+
+void addBeforeExitHook(void (*hook)())
+{
+    beforeExitHooks().push_back(hook);
+}
+
+void runBeforeExitHooks()
+{
+    auto &hooks = beforeExitHooks();
+    while (!hooks.empty()) {
+        auto hook = hooks.back();
+        hooks.pop_back();
+        hook();
+    }
+}
 
 MessageAnswer defaultAnswer(const MessageRequest &request)
 {

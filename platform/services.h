@@ -51,6 +51,12 @@ public:
     virtual void exitProgram(int code) = 0;
 };
 
+// Work that must be done before the program ends at once through the exit
+// service, such as closing the open database while Qt's own registries still
+// exist. Hooks run once each, newest first.
+void addBeforeExitHook(void (*hook)());
+void runBeforeExitHooks();
+
 // Progress modes of ShowProgress.
 enum ProgressMode { ProgressStart = 1, ProgressUpdate = 2, ProgressFinish = 3 };
 

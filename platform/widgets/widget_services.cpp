@@ -94,7 +94,9 @@ std::optional<QString> QtFileChooser::chooseOpenFile(const FileRequest &request)
 
 void QtExitService::exitProgram(int code)
 {
-    // The program ends at once, as the engineer asked; nothing else runs.
+    // The program ends at once, as the engineer asked; only the registered
+    // clean-up (closing the database) runs first.
+    runBeforeExitHooks();
     std::exit(code);
 }
 

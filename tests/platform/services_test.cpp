@@ -42,3 +42,19 @@ TEST(Settings, PreferencesRoundTripInTheRedirectedStore)
     EXPECT_EQ(GetSetting(CurrentDatabaseKey), "/tmp/x.mdb");
     testing_support::clearSettings();
 }
+
+namespace {
+std::vector<int> hookOrder;
+void firstHook() { hookOrder.push_back(1); }
+void secondHook() { hookOrder.push_back(2); }
+} // namespace
+
+TEST(Services, BeforeExitHooksRunOnceNewestFirst)
+{
+    hookOrder.clear();
+    addBeforeExitHook(firstHook);
+    addBeforeExitHook(secondHook);
+    runBeforeExitHooks();
+    runBeforeExitHooks();
+    EXPECT_EQ(hookOrder, (std::vector<int>{2, 1}));
+}
