@@ -299,8 +299,13 @@ void Form5::FormLoad()
     // With no database the engineer chooses a file through the storage
     // dialog, as File, Open does. The reset of the new run comes first, so a
     // design loaded here is the one shown.
-    if (services_.databaseOpen && !services_.databaseOpen())
+    if (services_.databaseOpen && !services_.databaseOpen()) {
         FileOpen();
+        // Nothing was loaded: the new run's design takes the default values
+        // of the file just chosen, not the blanks of no database.
+        if (state_.DesignOpen == 0)
+            resetDesign();
+    }
 }
 
 void Form5::resetDesign()

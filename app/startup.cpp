@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "platform/settings.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -48,6 +49,12 @@ void centreOnScreen(QWidget &window)
 }
 
 } // namespace
+
+void SetProgramNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Kelvora"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kelvora"));
+}
 
 void SaveDatabasePathSetting()
 {

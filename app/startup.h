@@ -37,4 +37,8 @@ std::unique_ptr<Program> Main(const StartupOptions &options = {});
 // Writes the current database path to the per-user setting.
 void SaveDatabasePathSetting();
 
+// Names the application and its organisation "Kelvora", so the per-user data
+// folder is <data home>/Kelvora/Kelvora, beside the settings of the same names.
+void SetProgramNames();
+
 } // namespace app

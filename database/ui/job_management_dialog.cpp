@@ -185,7 +185,9 @@ void JobManagementDialog::ShowJobRows()
             box->hide();
             continue;
         }
-        box->setText(JobCodes[static_cast<size_t>(row)].trimmed());
+        // The caption is the job code itself: an ampersand in it is shown,
+        // never taken as a keyboard shortcut.
+        box->setText(JobCodes[static_cast<size_t>(row)].trimmed().replace(QLatin1Char('&'), QStringLiteral("&&")));
         box->setChecked(JobActive[static_cast<size_t>(row)]);
         box->show();
     }

@@ -105,6 +105,7 @@ StorageDialog::StorageDialog(engine::DesignState &state, QWidget *parent) : QDia
         auto *name = new QLabel(QString::fromLatin1(KeyNames[i]), this);
         auto *panel = new QLabel(this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setTextFormat(Qt::PlainText);  // a key part is shown as stored, never as markup
         panel->setMinimumWidth(220);
         panel->setIndent(4);
         // The key box lies on its panel and covers it when shown.

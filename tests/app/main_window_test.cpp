@@ -412,3 +412,33 @@ TEST(WindowLoad, NoDatabaseLeadsToTheStorageDialogAndKeepsWhatItLoads)
     EXPECT_EQ(window.jobKeyField(0)->text(), "J100");
     EXPECT_FALSE(window.resultsPane()->isHidden());
 }
+
+TEST(WindowLoad, NoDatabaseAndNothingLoadedTakesTheDefaultsOfTheChosenFile)
+{
+    engine::DesignState state;
+    FakeStorage storage;
+    storage.databaseOpen = false;
+    // No file yet: the store has no default values to give.
+    engine::DefaultValues current{0, 0, 0, 0};
+    // The engineer picks a file whose defaults differ, then cancels the load.
+    storage.onShow = [&](int mode) {
+        if (mode != 0)
+            return;
+        storage.databaseOpen = true;
+        current = engine::DefaultValues{2100, 1700, 80, 1000};
+    };
+    app::MainWindowServices services = storage.services(state);
+    services.defaultValues = [&current] { return current; };
+    Form5 window(state, services);
+    window.FormLoad();
+    ASSERT_EQ(storage.modes, std::vector<int>{0});
+    EXPECT_EQ(state.DesignOpen, 0);
+    EXPECT_EQ(state.CurrentDesign.RoadHeight, 2100);
+    EXPECT_EQ(state.CurrentDesign.DistFromKerb, 1700);
+    for (int kind = 1; kind <= 4; ++kind) {
+        EXPECT_EQ(state.SupportDesigns[static_cast<size_t>(kind)].RoadSpeed, 80) << kind;
+        EXPECT_EQ(state.SupportDesigns[static_cast<size_t>(kind)].AADT, 1000) << kind;
+    }
+    EXPECT_EQ(state.CurrentSupportType, 1);
+    EXPECT_TRUE(window.resultsPane()->isHidden());
+}

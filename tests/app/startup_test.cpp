@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -279,4 +280,17 @@ TEST(StatusGauge, ProgressModesSetFillColourAndCursor)
     EXPECT_EQ(gauge.fillStyle(), 0);
     EXPECT_EQ(gauge.textColour(), QColor(Qt::black));
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(ProgramNames, DataFolderIsKelvoraUnderKelvora)
+{
+    const QString organisation = QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName();
+    app::SetProgramNames();
+    EXPECT_EQ(QCoreApplication::organizationName(), "Kelvora");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Kelvora");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setApplicationName(application);
+    EXPECT_TRUE(data.endsWith(QStringLiteral("/Kelvora/Kelvora"))) << data.toStdString();
 }

@@ -8,8 +8,10 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <functional>
 #include <utility>
@@ -102,6 +104,18 @@ TEST_F(JobManagementTest, ShowsThePathAndNoBoxesWithoutJobs)
     EXPECT_TRUE(files.calls.empty());
 }
 
+TEST_F(JobManagementTest, ShowingCentresTheDialogAndFillsIt)
+{
+    addJobs(2);
+    JobManagementDialog dialog;
+    dialog.show();
+    const QPoint screenCentre = dialog.screen()->availableGeometry().center();
+    EXPECT_LE((dialog.frameGeometry().center() - screenCentre).manhattanLength(), 2);
+    EXPECT_EQ(dialog.JobCount(), 2);
+    EXPECT_EQ(shownBoxes(dialog), 2);
+    EXPECT_TRUE(files.calls.empty());
+}
+
 TEST_F(JobManagementTest, ThirteenJobsFillTheBoxesWithoutAScrollBar)
 {
     addJobs(13);
@@ -144,6 +158,19 @@ TEST_F(JobManagementTest, FourteenJobsScrollUntilTheLastStandsAlone)
     dialog.scrollBar()->setValue(1);
     EXPECT_EQ(dialog.jobBox(12)->text(), QStringLiteral("JOB14"));
     EXPECT_FALSE(dialog.jobBox(12)->isChecked());
+}
+
+TEST_F(JobManagementTest, AJobCodeWithAnAmpersandIsShownAsItIs)
+{
+    exec(QStringLiteral("INSERT INTO JOBS (Job_Code, Active) VALUES (?, 'Y')"), {database::PadKey(QStringLiteral("R&D"))});
+    JobManagementDialog dialog;
+    dialog.refresh();
+    const QString caption = dialog.jobBox(0)->text();
+    // No keyboard shortcut is made of it, and the ampersand is displayed.
+    EXPECT_TRUE(QKeySequence::mnemonic(caption).isEmpty()) << caption.toStdString();
+    EXPECT_EQ(QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&")), QStringLiteral("R&D"));
+    dialog.jobBox(0)->click();
+    EXPECT_EQ(active(QStringLiteral("R&D")), QStringLiteral("N"));
 }
 
 TEST_F(JobManagementTest, ATickIsWrittenAtOnce)

@@ -110,6 +110,25 @@ TEST_F(StorageTest, LoadShowsOnlyItsControlsAndWaitsForASignPosition)
     EXPECT_FALSE(action()->isEnabled());
 }
 
+TEST_F(StorageTest, TheKeyPanelsShowTheKeyPartsAsStored)
+{
+    store("<b>J</b>", "S&1", "P1");
+    open(database::LoadMode);
+    click(dialog->browser(), item("<b>J</b>", "S&1", "P1"));
+    ASSERT_EQ(panels(), (QStringList{"<b>J</b>", "S&1", "P1"}));
+    // Laid out as the plain characters, not as bold markup.
+    QLabel *panel = dialog->keyPanel(1);
+    QLabel plain;
+    plain.setTextFormat(Qt::PlainText);
+    plain.setFont(panel->font());
+    plain.setFrameStyle(panel->frameStyle());
+    plain.setIndent(panel->indent());
+    plain.setText(panel->text());
+    plain.resize(panel->size());
+    EXPECT_EQ(panel->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              plain.grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
 TEST_F(StorageTest, LoadByClickReplacesTheOpenDesign)
 {
     store("J1", "S1", "P1", 1800);
@@ -270,6 +289,26 @@ TEST_F(DeleteTest, NothingChosenAsksNothingAndDeletesNothing)
     expectIdle();
 }
 
+TEST_F(DeleteTest, ADeleteThatFailsChangesNothingAndKeepsTheDialog)
+{
+    int changed = 0;
+    QObject::connect(dialog.get(), &StorageDialog::storedDesignsChanged, [&] { ++changed; });
+    exec(QStringLiteral("CREATE TRIGGER NoDelete BEFORE DELETE ON LocDesData BEGIN "
+                        "SELECT RAISE(ABORT, 'refused'); END"));
+    click(dialog->browser(), item("J1", "S1"));
+    messages.script({MessageAnswer::Ok});
+    action()->click();
+    ASSERT_EQ(messages.calls.size(), 2u);  // the confirmation, then the failure
+    EXPECT_EQ(messages.calls[0].text, QStringLiteral("You are about to delete a Job Section!"));
+    EXPECT_TRUE(stored(Key("J1", "S1", "P1")));
+    EXPECT_TRUE(stored(Key("J1", "S1", "P2")));
+    EXPECT_EQ(rowsOfKey(QStringLiteral("SignDesData"), Key("J1", "S1", "P1")), 1);
+    EXPECT_EQ(count(QStringLiteral("SupDesData")), 4);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(changed, 0);
+    expectIdle();
+}
+
 TEST_F(DeleteTest, DoubleClickOnASignPositionAsksAtOnce)
 {
     messages.script({MessageAnswer::Ok});
@@ -338,6 +377,7 @@ TEST_F(RenameTest, AJobSection)
     expectOnlyBoxEnabled(1);
     EXPECT_FALSE(action()->isEnabled());
     dialog->keyBox(1)->setText(QStringLiteral("S9"));
+    ASSERT_TRUE(action()->isEnabled());
     action()->click();
     EXPECT_TRUE(stored(Key("J1", "S9", "P1")));
     EXPECT_TRUE(stored(Key("J1", "S9", "P2")));
@@ -350,7 +390,9 @@ TEST_F(RenameTest, AnEntireJob)
     click(dialog->browser(), item("J1"));
     EXPECT_EQ(boxes(), (QStringList{"J1", "", ""}));
     expectOnlyBoxEnabled(0);
+    EXPECT_FALSE(action()->isEnabled());
     dialog->keyBox(0)->setText(QStringLiteral("J9"));
+    ASSERT_TRUE(action()->isEnabled());
     action()->click();
     EXPECT_EQ(jobRows("J1"), 0);
     EXPECT_EQ(jobRows("J9"), 1);
@@ -536,6 +578,27 @@ TEST_F(SaveAsTest, ToAStoredKeyAsksAndNoKeepsTheDialogWithTheTypedKey)
     EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2500);
     EXPECT_EQ(state.DesignChanged, engine::VbFalse);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(SaveAsTest, ASaveAsThatFailsStoresNothingAndKeepsTheTypedKey)
+{
+    exec(QStringLiteral("CREATE TRIGGER NoPrint BEFORE INSERT ON PrintRecord BEGIN "
+                        "SELECT RAISE(ABORT, 'refused'); END"));
+    type("NEW", "S", "P");
+    action()->click();
+    EXPECT_FALSE(messages.calls.empty());
+    EXPECT_EQ(rowsOfKey(QStringLiteral("LocDesData"), Key("NEW", "S", "P")), 0);
+    EXPECT_EQ(rowsOfKey(QStringLiteral("SupDesData"), Key("NEW", "S", "P")), 0);
+    EXPECT_EQ(jobRows("NEW"), 0);
+    EXPECT_TRUE(stored(Key("J1", "S1", "P1")));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(boxes(), (QStringList{"NEW", "S", "P"}));
+    EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "OPEN");
+    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
+    EXPECT_EQ(saved, 0);
+    EXPECT_EQ(loaded, 0);
+    expectIdle();
 }
 
 TEST_F(SaveAsTest, AKeyLongerThanFifteenCharactersIsStoredAsItsFirstFifteen)
