@@ -297,8 +297,10 @@ SqlStatus UpgradeSchemaToVersion2(SqlConnection &db)
     return db.exec(QStringLiteral("ALTER TABLE \"LocDesData\" ADD COLUMN \"Notes\" TEXT"));
 }
 
-SqlStatus BringSchemaUpToDate(SqlConnection &db)
+SqlStatus BringSchemaUpToDate(SqlConnection &db, bool *changed)
 {
+    if (changed)
+        *changed = false;
     SqlRows rows;
     SqlStatus s = db.select(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"), {}, rows);
     if (!s.ok())
@@ -326,6 +328,8 @@ SqlStatus BringSchemaUpToDate(SqlConnection &db)
         // A row that says 2 or more is left as it is.
         return {};
     }
+    if (changed)
+        *changed = true;
     if (version == 0) {
         s = UpgradeSchemaToVersion1(db);
         if (!s.ok())

@@ -84,7 +84,9 @@ platform::SqlStatus UpgradeSchemaToVersion2(platform::SqlConnection &db);
 // The whole road from whatever the file holds to the current version: base
 // tables for a file without tables, then version 1, then version 2, and the
 // Version row set to 2. A file at version 2 or above is not changed.
-platform::SqlStatus BringSchemaUpToDate(platform::SqlConnection &db);
+// *changed (when given) tells whether tables were created or upgraded, and so
+// whether the relations need checking before commit.
+platform::SqlStatus BringSchemaUpToDate(platform::SqlConnection &db, bool *changed = nullptr);
 
 // Fails (SqliteConstraint) when any row breaks a relation.
 platform::SqlStatus CheckForeignKeys(platform::SqlConnection &db);

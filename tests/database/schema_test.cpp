@@ -119,6 +119,12 @@ TEST_F(SchemaTest, NewFileHasEveryTableColumnRelationAndFirstRows)
             << sql.toStdString();
     }
     EXPECT_EQ(relationsOf(c), expectedRelations());
+    // Each relation is named after its foreign table.
+    for (const char *t : {"LocDesData", "SupDesData", "SignDesData", "PrintRecord"}) {
+        const QString sql = scalar(c, "SELECT sql FROM sqlite_master WHERE name = ?", {QString::fromLatin1(t)}).toString();
+        EXPECT_TRUE(sql.contains(QStringLiteral("CONSTRAINT \"%1\" FOREIGN KEY").arg(QString::fromLatin1(t))))
+            << sql.toStdString();
+    }
 
     EXPECT_EQ(count(c, "Version"), 1);
     EXPECT_EQ(scalar(c, "SELECT \"Schema Version\" FROM Version").toInt(), 2);
@@ -212,6 +218,29 @@ TEST_F(SchemaTest, FailedUpgradeRollsBackAndLeavesTheFileAsItWas)
     EXPECT_EQ(database::DefClearZoneSpeed, 77);  // a failed open keeps the values it had
     auto c = outside(path());
     EXPECT_FALSE(c->hasTable("Version"));
+}
+
+TEST_F(SchemaTest, RelationsAreCheckedWhenTheOpenUpgradesNotAtEveryOpen)
+{
+    // A current file: the open leaves its rows to the relations already in
+    // force and does not read the whole file, so a row that another program
+    // slipped in with foreign keys off does not stop it.
+    createThroughProgram(path());
+    runSql(path(), {"INSERT INTO LocDesData (Job_Code, Job_Section, Sign_Pos) VALUES ('NOJOB', 'S', 'P')"});
+    EXPECT_TRUE(openCurrent(path()));
+    EXPECT_TRUE(messages.calls.empty());
+    database::CloseCurrentDatabase();
+
+    // A version-1 file with such a row is upgraded, checked and refused.
+    const QString old = path(QStringLiteral("old.mdb"));
+    buildVersion1File(old, 1);
+    runSql(old, {"INSERT INTO LocDesData (Job_Code, Job_Section, Sign_Pos) VALUES ('NOJOB', 'S', 'P')"});
+    const QByteArray before = fileHash(old);
+    EXPECT_FALSE(openCurrent(old));
+    EXPECT_EQ(database::CurrentDatabase(), nullptr);
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_TRUE(messages.calls[0].text.startsWith("Error during open : 19\r\r")) << messages.calls[0].text.toStdString();
+    EXPECT_EQ(fileHash(old), before);
 }
 
 TEST_F(SchemaTest, Version1FileGetsOnlyTheNotesColumn)
