@@ -3,6 +3,7 @@
 // through the program, recording message and progress services, and a few
 // designs to store.
 
+#include "common/sample_designs.h"
 #include "common/test_services.h"
 #include "database/database_file.h"
 #include "database/default_values.h"
@@ -112,23 +113,7 @@ inline engine::DesignState NewDesign(const char *job, const char *section, const
 inline engine::DesignState SimpleDesign(const char *job = "J1", const char *section = "S1", const char *pos = "P1")
 {
     engine::DesignState s = NewDesign(job, section, pos);
-    engine::DesignRecord &d = s.CurrentDesign;
-    d.NumFrontSigns = 1;
-    d.FrontSignWidth[1] = 2000;
-    d.FrontSignDepth[1] = 1500;
-    d.SignCode[1] = "G1-1";
-    d.LegendClass[1] = 2;
-    d.LegendColour[1] = 2;
-    d.BkgndClass[1] = 1;
-    d.BkgndColour[1] = 2;
-    d.RoadHeight = 1500;
-    d.DistFromKerb = 1000;
-    d.SegLength[1] = 2000;
-    d.SegDeltaHeight[1] = -500;
-    d.SegLength[2] = 4000;
-    d.WindRegion = 1;
-    d.SoilType = 3;
-    d.CollisionRisk = 1;
+    testing_support::FillSimpleSign(s.CurrentDesign);
     return s;
 }
 

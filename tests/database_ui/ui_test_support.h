@@ -3,6 +3,7 @@
 // database file opened through the program, the scripted services, designs
 // to store, and mouse clicks on the browser as the engineer makes them.
 
+#include "common/sample_designs.h"
 #include "common/test_services.h"
 #include "database/database_file.h"
 #include "database/default_values.h"
@@ -34,26 +35,10 @@ inline engine::DesignState SimpleDesign(const char *job, const char *section, co
 {
     engine::DesignState s;
     engine::ResetDesignData(s, database::CurrentDefaultValues());
-    engine::DesignRecord &d = s.CurrentDesign;
-    d.JobCode = job;
-    d.JobSection = section;
-    d.SignPos = pos;
-    d.NumFrontSigns = 1;
-    d.FrontSignWidth[1] = width;
-    d.FrontSignDepth[1] = 1500;
-    d.SignCode[1] = "G1-1";
-    d.LegendClass[1] = 2;
-    d.LegendColour[1] = 2;
-    d.BkgndClass[1] = 1;
-    d.BkgndColour[1] = 2;
-    d.RoadHeight = 1500;
-    d.DistFromKerb = 1000;
-    d.SegLength[1] = 2000;
-    d.SegDeltaHeight[1] = -500;
-    d.SegLength[2] = 4000;
-    d.WindRegion = 1;
-    d.SoilType = 3;
-    d.CollisionRisk = 1;
+    s.CurrentDesign.JobCode = job;
+    s.CurrentDesign.JobSection = section;
+    s.CurrentDesign.SignPos = pos;
+    testing_support::FillSimpleSign(s.CurrentDesign, width);
     engine::RunDesign(s);
     engine::RedesignWithMorePosts(s);
     return s;
