@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/record_text.h"
 #include "app/result_panel.h"
 #include "app/warnings_box.h"
 #include "engine/design_messages.h"
@@ -28,10 +29,19 @@ namespace {
 const QColor ValueBackground(0xFF, 0xFF, 0xFF);
 const QColor NoResultBackground(0xC0, 0xC0, 0xC0);
 
-// Record texts are held as UTF-8, as the store writes and reads them.
-QString fromText(std::string_view text)
+// The front slot captions by the number of front panels, bottom slot first.
+const std::array<std::array<QString, 3>, 4> FrontSlotCaptions{{
+    {QString(), QString(), QString()},
+    {QStringLiteral("Front Sign "), QString(), QString()},
+    {QStringLiteral("Front Lower "), QStringLiteral("Front Upper "), QString()},
+    {QStringLiteral("Front Lower "), QStringLiteral("Front Middle "), QStringLiteral("Front Upper ")},
+}};
+
+void setBackground(QLabel *label, const QColor &colour)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    label->setPalette(palette);
 }
 
 QLabel *valueLabel(const QString &name, QWidget *parent)
@@ -43,17 +53,8 @@ QLabel *valueLabel(const QString &name, QWidget *parent)
     label->setMinimumWidth(120);
     label->setTextFormat(Qt::PlainText);
     label->setContentsMargins(4, 0, 4, 0);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, ValueBackground);
-    label->setPalette(palette);
+    setBackground(label, ValueBackground);
     return label;
-}
-
-void setBackground(QLabel *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    label->setPalette(palette);
 }
 
 QLabel *heading(const QString &text, QWidget *parent)
@@ -192,7 +193,7 @@ void Form5::buildWindow()
     buttonLayout->setContentsMargins(0, 0, 0, 0);
     buttonLayout->setSpacing(0);
     for (size_t i = 0; i < 4; ++i) {
-        auto *button = new QPushButton(fromText(engine::SupportTypeNames[i + 1]), buttonRow);
+        auto *button = new QPushButton(RecordText(engine::SupportTypeNames[i + 1]), buttonRow);
         button->setObjectName(QStringLiteral("Command3D1_%1").arg(i));
         button->setCheckable(true);
         button->installEventFilter(this);
@@ -200,7 +201,7 @@ void Form5::buildWindow()
         // Pressing marks the touched button at once; the click completes the choice.
         connect(button, &QPushButton::pressed, this, [this, index] {
             markSupportButton(index, true);
-            const int viewed = std::clamp<int>(state_.CurrentSupportType, 1, 4) - 1;
+            const int viewed = ViewedSupportType(state_) - 1;
             if (viewed != index)
                 markSupportButton(viewed, false);
         });
@@ -290,9 +291,8 @@ void Form5::FormLoad()
 {
     setWindowTitle(QStringLiteral("Kelvora"));
     for (size_t i = 0; i < 4; ++i)
-        supportButtons_[i]->setText(fromText(engine::SupportTypeNames[i + 1]));
+        supportButtons_[i]->setText(RecordText(engine::SupportTypeNames[i + 1]));
     SelectSupportType(0);
-    state_.CurrentSupportType = 1;
     resetDesign();
     state_.DesignOpen = engine::VbFalse;
     resultsPane_->hide();
@@ -341,7 +341,7 @@ void Form5::FormActivate()
     }
     engine::RunDesign(state_);
     engine::RedesignWithMorePosts(state_);
-    const int viewed = std::clamp<int>(state_.CurrentSupportType, 1, 4);
+    const int viewed = ViewedSupportType(state_);
     if (state_.DesignOpen != 0) {
         SelectSupportType(viewed - 1);
         resultsPane_->show();
@@ -377,35 +377,14 @@ void Form5::UpdateMainForm()
     const engine::DesignRecord &design = state_.CurrentDesign;
     const std::array<std::string_view, 3> key{design.JobCode.view(), design.JobSection.view(), design.SignPos.view()};
     for (size_t i = 0; i < 3; ++i)
-        jobKey_[i]->setText(fromText(engine::Trim(key[i])));
+        jobKey_[i]->setText(TrimmedRecordText(key[i]));
 
     ShowSupportResults(state_, *results_);
 
     // Slot captions follow the number of panels; other counts leave them as they are.
-    switch (design.NumFrontSigns) {
-    case 0:
-        signSlots_[0]->setText(QString());
-        signSlots_[1]->setText(QString());
-        signSlots_[2]->setText(QString());
-        break;
-    case 1:
-        signSlots_[0]->setText(QStringLiteral("Front Sign "));
-        signSlots_[1]->setText(QString());
-        signSlots_[2]->setText(QString());
-        break;
-    case 2:
-        signSlots_[0]->setText(QStringLiteral("Front Lower "));
-        signSlots_[1]->setText(QStringLiteral("Front Upper "));
-        signSlots_[2]->setText(QString());
-        break;
-    case 3:
-        signSlots_[0]->setText(QStringLiteral("Front Lower "));
-        signSlots_[1]->setText(QStringLiteral("Front Middle "));
-        signSlots_[2]->setText(QStringLiteral("Front Upper "));
-        break;
-    default:
-        break;
-    }
+    if (design.NumFrontSigns >= 0 && design.NumFrontSigns <= 3)
+        for (size_t slot = 0; slot < 3; ++slot)
+            signSlots_[slot]->setText(FrontSlotCaptions[static_cast<size_t>(design.NumFrontSigns)][slot]);
     if (design.NumBackSigns == 0)
         signSlots_[3]->setText(QString());
     else if (design.NumBackSigns == 1)

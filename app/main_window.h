@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 
-class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;

@@ -1,9 +1,9 @@
 #include "app/result_panel.h"
 
+#include "app/record_text.h"
 #include "app/warnings_box.h"
 #include "engine/design_messages.h"
 #include "engine/design_state.h"
-#include "engine/vb.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -14,24 +14,16 @@ namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
 
-// Record texts are held as UTF-8, as the store writes and reads them.
-QString fromText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Blanks only, as the stored texts are padded with blanks.
-QString trimmed(std::string_view text) { return fromText(engine::Trim(text)); }
-
 QString number(long long value) { return QString::number(value); }
 
 const engine::SupportDesign &viewedKind(const engine::DesignState &state)
 {
-    const int kind = std::clamp<int>(state.CurrentSupportType, 1, 4);
-    return state.SupportDesigns[static_cast<size_t>(kind)];
+    return state.SupportDesigns[static_cast<size_t>(ViewedSupportType(state))];
 }
 
 } // namespace
+
+int ViewedSupportType(const engine::DesignState &state) { return std::clamp<int>(state.CurrentSupportType, 1, 4); }
 
 SupportResultTexts SupportResultValues(const engine::DesignState &state)
 {
@@ -47,16 +39,16 @@ SupportResultTexts SupportResultValues(const engine::DesignState &state)
         for (int post = 1; post <= 4; ++post)
             v[static_cast<size_t>(3 + post)] = number(s.PostLength[static_cast<size_t>(post)]);
         v[8] = number(s.StubLength);
-        v[9] = trimmed(s.PostDimensions.view());
-        v[10] = trimmed(s.PostWallThickness.view());
-        v[11] = trimmed(s.PostMatGrade.view());
+        v[9] = TrimmedRecordText(s.PostDimensions.view());
+        v[10] = TrimmedRecordText(s.PostWallThickness.view());
+        v[11] = TrimmedRecordText(s.PostMatGrade.view());
         v[14] = s.SlipBaseReq != 0 ? QStringLiteral("Yes") : QStringLiteral("No");
         v[15] = QStringLiteral("Type ") + number(s.StiffenerType);
         out.footingCaptionsSet = true;
         if (s.FootingType == 1) {
             out.footingSizeCaption = QStringLiteral("Diameter of Hole");
             out.footingDepthCaption = QStringLiteral("Depth of Hole");
-            v[12] = trimmed(s.NormFootingDim.view());
+            v[12] = TrimmedRecordText(s.NormFootingDim.view());
             v[13] = number(s.NormFootingDep);
         } else {
             out.footingSizeCaption = QStringLiteral("Diameter of Screw");
@@ -99,7 +91,7 @@ QString WarningsAndErrorsText(const engine::SupportDesign &design, int supportTy
         // The code's message is one unit; its lines keep their own order.
         QString message;
         for (std::string_view line : engine::ResultCodeLines(design.NoResultCode))
-            message += fromText(line) + LineEnd;
+            message += RecordText(line) + LineEnd;
         return message;
     }
 
@@ -124,7 +116,7 @@ QString WarningsAndErrorsText(const engine::SupportDesign &design, int supportTy
     for (int bit : {engine::WarnSpacingTooWide, engine::WarnSlipBaseSpacing}) {
         if (bits >= bit) {
             const std::string_view line = engine::WarningBitText(bit);
-            add(fromText(line));
+            add(RecordText(line));
             bits -= bit;
         }
     }
@@ -133,7 +125,7 @@ QString WarningsAndErrorsText(const engine::SupportDesign &design, int supportTy
 
 void ShowWarningsAndErrors(const engine::DesignState &state, WarningsBox &box)
 {
-    box.setWarningsText(WarningsAndErrorsText(viewedKind(state), std::clamp<int>(state.CurrentSupportType, 1, 4)));
+    box.setWarningsText(WarningsAndErrorsText(viewedKind(state), ViewedSupportType(state)));
 }
 
 } // namespace app

@@ -38,6 +38,9 @@ struct SupportResultTexts {
     QString footingDepthCaption;
 };
 
+// The support kind the window shows: CurrentSupportType kept within 1..4.
+int ViewedSupportType(const engine::DesignState &state);
+
 SupportResultTexts SupportResultValues(const engine::DesignState &state);
 void ShowSupportResults(const engine::DesignState &state, const ResultControls &controls);
 

@@ -17,23 +17,13 @@
 namespace app {
 namespace {
 
-engine::DefaultValues currentDefaultValues()
-{
-    engine::DefaultValues values;
-    values.DefClearanceAboveRoadEdge = database::DefClearanceAboveRoadEdge;
-    values.DefDistanceFromCarriageway = database::DefDistanceFromCarriageway;
-    values.DefClearZoneSpeed = database::DefClearZoneSpeed;
-    values.DefClearZoneAADT = database::DefClearZoneAADT;
-    return values;
-}
-
 MainWindowServices programServices(engine::DesignState &state, QWidget *window)
 {
     MainWindowServices services;
     services.showStorageDialog = [&state, window](int mode) { ShowStorageDialog(state, mode, window); };
     services.silentSave = [&state, window] { return SilentSave(state, window); };
     services.databaseOpen = [] { return database::CurrentDatabase() != nullptr; };
-    services.defaultValues = currentDefaultValues;
+    services.defaultValues = database::CurrentDefaultValues;
     services.saveDatabaseSetting = SaveDatabasePathSetting;
     return services;
 }

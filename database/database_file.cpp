@@ -64,14 +64,7 @@ SqlStatus prepareFile(SqlConnection &db, DefaultValueSet &values)
         if (!s.ok())
             return s;
     }
-    s = db.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
-    if (!s.ok())
-        return s;
-    platform::SqlRows rows;
-    s = db.select(QStringLiteral("PRAGMA foreign_keys"), {}, rows);
-    if (s.ok() && (rows.empty() || rows.front().front().toInt() != 1))
-        s = SqlStatus::failure(platform::SqliteError, QStringLiteral("foreign keys cannot be enforced"));
-    return s;
+    return db.enforceForeignKeys();
 }
 
 } // namespace
@@ -129,10 +122,7 @@ bool OpenCurrentDatabase()
     }
 
     currentConnection = std::move(db);
-    DefClearanceAboveRoadEdge = values.clearanceAboveRoadEdge;
-    DefDistanceFromCarriageway = values.distanceFromCarriageway;
-    DefClearZoneSpeed = values.clearZoneSpeed;
-    DefClearZoneAADT = values.clearZoneAADT;
+    HoldDefaultValues(values);
     return true;
 }
 

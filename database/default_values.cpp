@@ -60,6 +60,14 @@ SqlStatus WriteDefaultValues(SqlConnection &db, const DefaultValueSet &values)
                    params + QVariantList{rows.front().front()});
 }
 
+void HoldDefaultValues(const DefaultValueSet &values)
+{
+    DefClearanceAboveRoadEdge = values.clearanceAboveRoadEdge;
+    DefDistanceFromCarriageway = values.distanceFromCarriageway;
+    DefClearZoneSpeed = values.clearZoneSpeed;
+    DefClearZoneAADT = values.clearZoneAADT;
+}
+
 SqlStatus LoadDefaultValues()
 {
     SqlConnection *db = CurrentDatabase();
@@ -67,13 +75,9 @@ SqlStatus LoadDefaultValues()
         return SqlStatus::failure(platform::SqliteMisuse, QStringLiteral("no database is open"));
     DefaultValueSet values;
     SqlStatus s = ReadDefaultValues(*db, values);
-    if (!s.ok())
-        return s;
-    DefClearanceAboveRoadEdge = values.clearanceAboveRoadEdge;
-    DefDistanceFromCarriageway = values.distanceFromCarriageway;
-    DefClearZoneSpeed = values.clearZoneSpeed;
-    DefClearZoneAADT = values.clearZoneAADT;
-    return {};
+    if (s.ok())
+        HoldDefaultValues(values);
+    return s;
 }
 
 SqlStatus SaveDefaultValues()

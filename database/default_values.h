@@ -36,6 +36,9 @@ platform::SqlStatus ReadDefaultValues(platform::SqlConnection &db, DefaultValueS
 // Writes the first row (adding it when the table is empty); further rows stay.
 platform::SqlStatus WriteDefaultValues(platform::SqlConnection &db, const DefaultValueSet &values);
 
+// Sets the four globals, as an open does with the values it read.
+void HoldDefaultValues(const DefaultValueSet &values);
+
 // On the current database: the globals from the first row, and back.
 // Fail with SqliteMisuse when no database is open.
 platform::SqlStatus LoadDefaultValues();

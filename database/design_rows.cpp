@@ -13,6 +13,24 @@ namespace {
 using engine::ClampToInt16;
 using engine::ClampToInt32;
 
+// Numbered columns, read and written by the same names; element k - 1 is the
+// column of field index k.
+constexpr const char *PostLengthColumns[] = {"Kerb_Post", "Post_2", "Post_3", "Post_4"};
+constexpr const char *StiffenerLimitColumns[] = {"Stiffener_Limit_1", "Stiffener_Limit_2", "Stiffener_Limit_3",
+                                                 "Stiffener_Limit_4", "Stiffener_Limit_5"};
+constexpr const char *ClearancePostColumns[] = {"Clearance_Post1", "Clearance_Post2", "Clearance_Post3",
+                                                "Clearance_Post4"};
+constexpr const char *StrutPostColumns[] = {"Strut_Post_1", "Strut_Post_2", "Strut_Post_3", "Strut_Post_4"};
+constexpr const char *StrutStubColumns[] = {"Strut_Stub_1", "Strut_Stub_2", "Strut_Stub_3", "Strut_Stub_4"};
+constexpr const char *SegLengthColumns[] = {"Seg_Length_1", "Seg_Length_2", "Seg_Length_3",
+                                            "Seg_Length_4", "Seg_Length_5", "Seg_Length_6"};
+constexpr const char *SegDeltaHeightColumns[] = {"Seg_Delta_Height_1", "Seg_Delta_Height_2", "Seg_Delta_Height_3",
+                                                 "Seg_Delta_Height_4", "Seg_Delta_Height_5", "Seg_Delta_Height_6"};
+constexpr const char *SegBackLengthColumns[] = {"Seg_Back_Length_1", "Seg_Back_Length_2", "Seg_Back_Length_3",
+                                                "Seg_Back_Length_4", "Seg_Back_Length_5", "Seg_Back_Length_6"};
+constexpr const char *SegBackHeightColumns[] = {"Seg_Back_Height_1", "Seg_Back_Height_2", "Seg_Back_Height_3",
+                                                "Seg_Back_Height_4", "Seg_Back_Height_5", "Seg_Back_Height_6"};
+
 // One result row by column name; a column the table lacks reads as NULL.
 class NamedRow {
 public:
@@ -26,7 +44,7 @@ public:
     int64_t integer(const char *column) const
     {
         const QVariant v = get(column);
-        if (v.isNull() || !v.isValid())
+        if (v.isNull())
             return 0;
         switch (v.typeId()) {
         case QMetaType::Double:
@@ -45,24 +63,20 @@ public:
     double real(const char *column) const
     {
         const QVariant v = get(column);
-        if (v.isNull() || !v.isValid())
+        if (v.isNull())
             return 0.0;
         if (v.typeId() == QMetaType::QString)
             return engine::Val(v.toString().toStdString());
         return v.toDouble();
     }
-    QString text(const char *column) const
-    {
-        const QVariant v = get(column);
-        return v.isNull() || !v.isValid() ? QString() : v.toString();
-    }
     std::optional<QString> optionalText(const char *column) const
     {
         const QVariant v = get(column);
-        if (v.isNull() || !v.isValid())
+        if (v.isNull())
             return std::nullopt;
         return v.toString();
     }
+    QString text(const char *column) const { return optionalText(column).value_or(QString()); }
 
 private:
     QHash<QString, QVariant> values_;
@@ -122,10 +136,8 @@ platform::SqlStatus ReadSupportRow(platform::SqlConnection &db, const StoredDesi
         row.AOP = r.integer("AOP");
         row.PostSpacing = r.integer("Post_Spacing");
         row.SpacingType = r.text("Spacing_Type");
-        row.PostLength[1] = r.integer("Kerb_Post");
-        row.PostLength[2] = r.integer("Post_2");
-        row.PostLength[3] = r.integer("Post_3");
-        row.PostLength[4] = r.integer("Post_4");
+        for (int p = 1; p <= 4; ++p)
+            row.PostLength[p] = r.integer(PostLengthColumns[p - 1]);
         row.StubLength = r.integer("Stub_Length");
         row.PostDimensions = r.text("Post_Dimensions");
         row.PostWallThickness = r.text("Post_Wall_Thickness");
@@ -138,25 +150,17 @@ platform::SqlStatus ReadSupportRow(platform::SqlConnection &db, const StoredDesi
         row.StiffenerType = r.integer("Stiffener_Type");
         row.NoResultCode = r.integer("No_Result_Code");
         row.WarningCode = r.integer("Warning_Code");
-        static constexpr const char *limits[] = {"Stiffener_Limit_1", "Stiffener_Limit_2", "Stiffener_Limit_3",
-                                                 "Stiffener_Limit_4", "Stiffener_Limit_5"};
         for (int i = 1; i <= 5; ++i)
-            row.StiffenerLimit[i] = r.integer(limits[i - 1]);
+            row.StiffenerLimit[i] = r.integer(StiffenerLimitColumns[i - 1]);
         row.FootingType = r.integer("Footing_Type");
         row.Overhang = r.integer("Overhang");
         row.NumStruts = r.integer("Num_Struts");
         row.StrutSpacing = r.integer("Strut_Spacing");
         row.NumSpreaderPlates = r.integer("Num_Spreader_Plates");
-        static constexpr const char *clearances[] = {"Clearance_Post1", "Clearance_Post2", "Clearance_Post3",
-                                                     "Clearance_Post4"};
-        static constexpr const char *strutPosts[] = {"Strut_Post_1", "Strut_Post_2", "Strut_Post_3",
-                                                     "Strut_Post_4"};
-        static constexpr const char *strutStubs[] = {"Strut_Stub_1", "Strut_Stub_2", "Strut_Stub_3",
-                                                     "Strut_Stub_4"};
         for (int p = 1; p <= 4; ++p) {
-            row.PostClearance[p] = r.integer(clearances[p - 1]);
-            row.StrutPost[p] = r.integer(strutPosts[p - 1]);
-            row.StrutStub[p] = r.integer(strutStubs[p - 1]);
+            row.PostClearance[p] = r.integer(ClearancePostColumns[p - 1]);
+            row.StrutPost[p] = r.integer(StrutPostColumns[p - 1]);
+            row.StrutStub[p] = r.integer(StrutStubColumns[p - 1]);
         }
         row.MinimumClearance = r.integer("Minimum_Clearance");
         row.CurvedRoad = r.integer("Curved_Road");
@@ -211,11 +215,10 @@ platform::SqlStatus ReadLocationRow(platform::SqlConnection &db, const StoredDes
         row.CollisionRisk = r.integer("Collision_Risk");
         row.SoilType = r.integer("Soil_Type");
         for (int k = 1; k <= 6; ++k) {
-            const QByteArray n = QByteArray::number(k);
-            row.SegLength[k] = r.integer(("Seg_Length_" + n).constData());
-            row.SegDeltaHeight[k] = r.integer(("Seg_Delta_Height_" + n).constData());
-            row.SegBackLength[k] = r.integer(("Seg_Back_Length_" + n).constData());
-            row.SegBackHeight[k] = r.integer(("Seg_Back_Height_" + n).constData());
+            row.SegLength[k] = r.integer(SegLengthColumns[k - 1]);
+            row.SegDeltaHeight[k] = r.integer(SegDeltaHeightColumns[k - 1]);
+            row.SegBackLength[k] = r.integer(SegBackLengthColumns[k - 1]);
+            row.SegBackHeight[k] = r.integer(SegBackHeightColumns[k - 1]);
         }
         row.SignOnLeft = r.integer("Sign_On_Left");
         row.DistFromKerb = r.integer("Dist_From_Kerb");
@@ -475,13 +478,9 @@ ColumnValues LocationColumns(const StoredDesignKey &key, const engine::DesignRec
     c.add("Exposed_Location", Int(d.ExposedLocation));
     c.add("Collision_Risk", Int(d.CollisionRisk));
     c.add("Soil_Type", Int(d.SoilType));
-    static constexpr const char *lengths[] = {"Seg_Length_1", "Seg_Length_2", "Seg_Length_3",
-                                              "Seg_Length_4", "Seg_Length_5", "Seg_Length_6"};
-    static constexpr const char *rises[] = {"Seg_Delta_Height_1", "Seg_Delta_Height_2", "Seg_Delta_Height_3",
-                                            "Seg_Delta_Height_4", "Seg_Delta_Height_5", "Seg_Delta_Height_6"};
     for (int k = 1; k <= 6; ++k) {
-        c.add(lengths[k - 1], Int(d.SegLength[k]));
-        c.add(rises[k - 1], Int(d.SegDeltaHeight[k]));
+        c.add(SegLengthColumns[k - 1], Int(d.SegLength[k]));
+        c.add(SegDeltaHeightColumns[k - 1], Int(d.SegDeltaHeight[k]));
     }
     c.add("Sign_On_Left", Int(d.SignOnLeft));
     c.add("Dist_From_Kerb", Int(d.DistFromKerb));
@@ -490,14 +489,10 @@ ColumnValues LocationColumns(const StoredDesignKey &key, const engine::DesignRec
     // A double holds every 32-bit value exactly.
     c.add("RP_Reduced_Level", QVariant(static_cast<double>(d.RPReducedLevel)));
     c.add("Road_Height", Int(d.RoadHeight));
-    static constexpr const char *backLengths[] = {"Seg_Back_Length_1", "Seg_Back_Length_2", "Seg_Back_Length_3",
-                                                  "Seg_Back_Length_4", "Seg_Back_Length_5", "Seg_Back_Length_6"};
-    static constexpr const char *backHeights[] = {"Seg_Back_Height_1", "Seg_Back_Height_2", "Seg_Back_Height_3",
-                                                  "Seg_Back_Height_4", "Seg_Back_Height_5", "Seg_Back_Height_6"};
     for (int k = 1; k <= 6; ++k)
-        c.add(backLengths[k - 1], Int(d.SegBackLength[k]));
+        c.add(SegBackLengthColumns[k - 1], Int(d.SegBackLength[k]));
     for (int k = 1; k <= 6; ++k)
-        c.add(backHeights[k - 1], Int(d.SegBackHeight[k]));
+        c.add(SegBackHeightColumns[k - 1], Int(d.SegBackHeight[k]));
     c.add("Support_Struts", Int(d.SupportStruts));
     return c;
 }
@@ -514,10 +509,8 @@ ColumnValues SupportColumns(const StoredDesignKey &key, const engine::DesignReco
     c.add("AOP", Int(s.AOP));
     c.add("Post_Spacing", Int(s.PostSpacing));
     c.add("Spacing_Type", SpacingTypeText(s.SpacingType));
-    c.add("Kerb_Post", Int(s.PostLength[1]));
-    c.add("Post_2", Int(s.PostLength[2]));
-    c.add("Post_3", Int(s.PostLength[3]));
-    c.add("Post_4", Int(s.PostLength[4]));
+    for (int p = 1; p <= 4; ++p)
+        c.add(PostLengthColumns[p - 1], Int(s.PostLength[p]));
     c.add("Stub_Length", Int(s.StubLength));
     c.add("Post_Dimensions", FixedToDb(s.PostDimensions));
     c.add("Post_Wall_Thickness", FixedToDb(s.PostWallThickness));
@@ -530,26 +523,20 @@ ColumnValues SupportColumns(const StoredDesignKey &key, const engine::DesignReco
     c.add("Stiffener_Type", Int(s.StiffenerType));
     c.add("No_Result_Code", Int(s.NoResultCode));
     c.add("Warning_Code", Int(s.WarningCode));
-    static constexpr const char *limits[] = {"Stiffener_Limit_1", "Stiffener_Limit_2", "Stiffener_Limit_3",
-                                             "Stiffener_Limit_4", "Stiffener_Limit_5"};
     for (int i = 1; i <= 5; ++i)
-        c.add(limits[i - 1], Int(stiffenerLimit[static_cast<std::size_t>(i)]));
+        c.add(StiffenerLimitColumns[i - 1], Int(stiffenerLimit[static_cast<std::size_t>(i)]));
     c.add("Footing_Type", Int(s.FootingType));
     c.add("Overhang", Int(s.Overhang));
     c.add("Num_Struts", Int(s.NumStruts));
     c.add("Strut_Spacing", Int(s.StrutSpacing));
     c.add("Num_Spreader_Plates", Int(s.NumSpreaderPlates));
-    static constexpr const char *clearances[] = {"Clearance_Post1", "Clearance_Post2", "Clearance_Post3",
-                                                 "Clearance_Post4"};
     for (int p = 1; p <= 4; ++p)
-        c.add(clearances[p - 1], Int(s.PostClearance[p]));
+        c.add(ClearancePostColumns[p - 1], Int(s.PostClearance[p]));
     c.add("Minimum_Clearance", Int(d.MinimumClearance));
-    static constexpr const char *strutPosts[] = {"Strut_Post_1", "Strut_Post_2", "Strut_Post_3", "Strut_Post_4"};
-    static constexpr const char *strutStubs[] = {"Strut_Stub_1", "Strut_Stub_2", "Strut_Stub_3", "Strut_Stub_4"};
     for (int p = 1; p <= 4; ++p)
-        c.add(strutPosts[p - 1], Int(s.StrutPost[p]));
+        c.add(StrutPostColumns[p - 1], Int(s.StrutPost[p]));
     for (int p = 1; p <= 4; ++p)
-        c.add(strutStubs[p - 1], Int(s.StrutStub[p]));
+        c.add(StrutStubColumns[p - 1], Int(s.StrutStub[p]));
     c.add("Curved_Road", Int(s.CurvedRoad));
     c.add("Curvature", Int(s.Curvature));
     c.add("Road_Speed", Int(s.RoadSpeed));

@@ -20,21 +20,13 @@ namespace {
 
 using platform::SqlStatus;
 
-// Message titles carry the product name after a run of blanks.
-QString Title(const char *words)
-{
-    return QString::fromLatin1(words) + QString(18, QLatin1Char(' ')) + QStringLiteral("Mastra");
-}
-
 // Stored keys compare without regard to letter case: a rename that only
 // changes the case finds its own rows under the new name, which is no clash.
 bool SameIgnoringCase(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
-QString Shown(const QString &part) { return PadKey(part).trimmed(); }
-
 StoreResult Refuse(const QString &message)
 {
-    platform::showMessage(message, Title("Sign Storage"), platform::MessageButtons::Ok,
+    platform::showMessage(message, platform::MessageTitle(QStringLiteral("Sign Storage")), platform::MessageButtons::Ok,
                           platform::MessageIcon::Exclamation);
     return {StoreOutcome::Refused, message, {}};
 }
@@ -44,9 +36,21 @@ StoreResult Fail(const QString &what, const SqlStatus &status)
     QString message = what;
     if (!status.text().isEmpty())
         message += QStringLiteral("\n\n") + status.text();
-    platform::showMessage(message, Title("Sign Storage Error"), platform::MessageButtons::Ok,
+    platform::showMessage(message, platform::MessageTitle(QStringLiteral("Sign Storage Error")), platform::MessageButtons::Ok,
                           platform::MessageIcon::Critical);
     return {StoreOutcome::Failed, message, status};
+}
+
+// Commits the work of the steps, or reports the first failure (the
+// transaction then rolls back).
+StoreResult Commit(platform::SqlTransaction &transaction, const SqlStatus &steps, const QString &failed)
+{
+    if (!steps.ok())
+        return Fail(failed, steps);
+    const SqlStatus committed = transaction.commit();
+    if (!committed.ok())
+        return Fail(failed, committed);
+    return {};
 }
 
 // Runs a statement and reports through `status`; does nothing once a step
@@ -210,12 +214,7 @@ StoreResult WriteDesign(platform::SqlConnection &db, const engine::DesignState &
             ShowProgress(75, platform::ProgressUpdate);
         steps.insert("PrintRecord", PrintRecordColumns(key, today));
     }
-    if (!steps.status.ok())
-        return Fail(failed, steps.status);
-    const SqlStatus committed = transaction.commit();
-    if (!committed.ok())
-        return Fail(failed, committed);
-    return {};
+    return Commit(transaction, steps.status, failed);
 }
 
 // All three tables of a key, read before the open design is touched.
@@ -275,12 +274,7 @@ StoreResult DeleteStoredSign(platform::SqlConnection &db, int Level, const Store
         return Fail(failed, transaction.status());
     Steps steps{db, {}};
     DeleteSteps(steps, Level, key);
-    if (!steps.status.ok())
-        return Fail(failed, steps.status);
-    const SqlStatus committed = transaction.commit();
-    if (!committed.ok())
-        return Fail(failed, committed);
-    return {};
+    return Commit(transaction, steps.status, failed);
 }
 
 StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const StoredDesignKey &oldName,
@@ -298,80 +292,50 @@ StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const Store
         return Fail(failed, transaction.status());
     Steps steps{db, {}};
 
-    QString target;
-    bool sourceStored = false;
-    bool targetStored = false;
-    QString update;
-    QVariantList params;
-    switch (Level) {
-    case LevelJob:
-        target = PadKey(newName.JobCode);
-        if (target == job)
-            return {};
-        sourceStored = steps.exists(QStringLiteral("SELECT 1 FROM JOBS WHERE Job_Code = ?"), {job});
-        if (!SameIgnoringCase(target, job))
-            targetStored = steps.exists(QStringLiteral("SELECT 1 FROM JOBS WHERE Job_Code = ?"), {target});
-        update = QStringLiteral("UPDATE JOBS SET Job_Code = ? WHERE Job_Code = ?");
-        params = {target, job};
-        break;
-    case LevelJobSection:
-        target = PadKey(newName.JobSection);
-        if (target == section)
-            return {};
-        sourceStored = steps.exists(
-            QStringLiteral("SELECT 1 FROM LocDesData WHERE Job_Code = ? AND Job_Section = ? LIMIT 1"), {job, section});
-        if (!SameIgnoringCase(target, section))
-            targetStored = steps.exists(
-                QStringLiteral("SELECT 1 FROM LocDesData WHERE Job_Code = ? AND Job_Section = ? LIMIT 1"),
-                {job, target});
-        update = QStringLiteral("UPDATE LocDesData SET Job_Section = ? WHERE Job_Code = ? AND Job_Section = ?");
-        params = {target, job, section};
-        break;
-    default:
-        target = PadKey(newName.SignPos);
-        if (target == pos)
-            return {};
-        sourceStored = steps.exists(LocationOfKey, {job, section, pos});
-        if (!SameIgnoringCase(target, pos))
-            targetStored = steps.exists(LocationOfKey, {job, section, target});
-        update = QStringLiteral("UPDATE LocDesData SET Sign_Pos = ? WHERE ") + QLatin1String(DesignKeyCondition);
-        params = {target, job, section, pos};
-        break;
-    }
+    // Level 1 names a JOBS row; levels 2 and 3 name location rows, and the
+    // rows below follow by the cascading updates.
+    static const char *const what[] = {"", "job", "job section", "sign position"};
+    static const char *const column[] = {"", "Job_Code", "Job_Section", "Sign_Pos"};
+    static const char *const selection[] = {"", "Job_Code = ?", "Job_Code = ? AND Job_Section = ?",
+                                            DesignKeyCondition};
+    const QString old = Level == LevelJob ? job : Level == LevelJobSection ? section : pos;
+    const QString target = PadKey(Level == LevelJob          ? newName.JobCode
+                                  : Level == LevelJobSection ? newName.JobSection
+                                                             : newName.SignPos);
+    if (target == old)
+        return {};
+    const QVariantList source = QVariantList{job, section, pos}.mid(0, Level);
+    QVariantList renamed = source;
+    renamed[Level - 1] = target;
+    const QLatin1String table(Level == LevelJob ? "JOBS" : "LocDesData");
+    const QString stored =
+        QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(table, QLatin1String(selection[Level]));
+    const bool sourceStored = steps.exists(stored, source);
+    const bool targetStored = !SameIgnoringCase(target, old) && steps.exists(stored, renamed);
     if (!steps.status.ok())
         return Fail(failed, steps.status);
 
-    static const char *const what[] = {"", "job", "job section", "sign position"};
     if (!sourceStored)
         return Refuse(QStringLiteral("The %1 \"%2\" to be renamed is no longer stored. Nothing has been renamed.")
-                          .arg(QLatin1String(what[Level]),
-                               Level == LevelJob ? Shown(job) : Level == LevelJobSection ? Shown(section) : Shown(pos)));
+                          .arg(QLatin1String(what[Level]), old.trimmed()));
     if (targetStored)
         return Refuse(QStringLiteral("A %1 named \"%2\" is already stored there. Choose another name; nothing has "
                                      "been renamed.")
                           .arg(QLatin1String(what[Level]), target.trimmed()));
 
-    steps.exec(update, params);
+    const QVariantList params = QVariantList{target} + source;
+    steps.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3")
+                   .arg(table, QLatin1String(column[Level]), QLatin1String(selection[Level])),
+               params);
     // The relations compare keys without regard to case, so a rename that only
     // changes the case does not cascade: the rows below are renamed here.
-    const QString old = Level == LevelJob ? job : Level == LevelJobSection ? section : pos;
     if (SameIgnoringCase(target, old)) {
-        static const char *const column[] = {"", "Job_Code", "Job_Section", "Sign_Pos"};
-        static const char *const selection[] = {"", "Job_Code = ?", "Job_Code = ? AND Job_Section = ?",
-                                                DesignKeyCondition};
-        QVariantList below{target, job, section, pos};
-        below = below.mid(0, Level + 1);
-        for (const char *table : {"LocDesData", "SupDesData", "SignDesData", "PrintRecord"})
+        for (const char *below : {"LocDesData", "SupDesData", "SignDesData", "PrintRecord"})
             steps.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3")
-                           .arg(QLatin1String(table), QLatin1String(column[Level]), QLatin1String(selection[Level])),
-                       below);
+                           .arg(QLatin1String(below), QLatin1String(column[Level]), QLatin1String(selection[Level])),
+                       params);
     }
-    if (!steps.status.ok())
-        return Fail(failed, steps.status);
-    const SqlStatus committed = transaction.commit();
-    if (!committed.ok())
-        return Fail(failed, committed);
-    return {};
+    return Commit(transaction, steps.status, failed);
 }
 
 StoreResult SaveSignDesign(platform::SqlConnection &db, const engine::DesignState &state, const StoredDesignKey &key)

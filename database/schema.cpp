@@ -183,7 +183,7 @@ QString createTableSqlNamed(const TableDef &table, const QString &name, int vers
                      .arg(quoted(QString::fromLatin1(table.primaryKeyName)), quotedList(table.primaryKey));
     if (withRelations) {
         for (const RelationDef &r : SchemaRelations()) {
-            if (QString::fromLatin1(r.name) != QString::fromLatin1(table.name))
+            if (QLatin1String(r.name) != QLatin1String(table.name))
                 continue;
             parts << QStringLiteral("CONSTRAINT %1 FOREIGN KEY (%2) REFERENCES %3 (%2) ON UPDATE CASCADE ON DELETE CASCADE")
                          .arg(quoted(QString::fromLatin1(r.name)), quotedList(r.columns),

@@ -19,9 +19,10 @@ struct GroundProfile {
   // first zero-length segment from segment 2 on; a sixth segment is ignored.
   int SegmentCount = 1;
   // Offset[k] = X(k) for k = 1..n+1; Offset[1] = 0, Offset[n+1] the length.
-  std::array<int32_t, 7> Offset{};
+  // 64-bit: the sum of five segment lengths may leave the 32-bit range.
+  std::array<int64_t, 7> Offset{};
 
-  int32_t Length() const { return Offset[static_cast<std::size_t>(SegmentCount) + 1]; }
+  int64_t Length() const { return Offset[static_cast<std::size_t>(SegmentCount) + 1]; }
   // The segment m (1..n) holding offset x: the highest with X(m) <= x; 1 for
   // an offset before the road edge.
   int SegmentAt(int32_t x) const;

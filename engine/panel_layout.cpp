@@ -46,7 +46,6 @@ struct PieceSums {
 
 void LayoutPanels(DesignState& state) {
   const DesignRecord& design = state.CurrentDesign;
-  if (design.NumFrontSigns == 0 && design.NumBackSigns == 0) return;
 
   // Counts outside 0..3 and 0..1 would index past the panel arrays.
   const int fronts = std::clamp<int>(design.NumFrontSigns, 0, 3);

@@ -7,6 +7,8 @@
 
 #include "engine/design_messages.h"
 #include "engine/design_tables.h"
+#include "engine/ground_profile.h"
+#include "engine/post_layout.h"
 #include "engine/post_properties.h"
 #include "engine/strut_design.h"
 #include "engine/vb.h"
@@ -31,34 +33,9 @@ constexpr std::array<float, 5> kSlipBaseFactor{0.0F, 1.65F, 1.65F, 4.0F, 4.0F};
 
 bool IsNoSection(const FixedText<12>& section) { return TrimmedEquals(section.view(), "X"); }
 
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
-
 void SetNoSection(SupportDesign& support) {
   support.PostDimensions = "X";
   support.PostWallThickness.Clear();
-}
-
-// The slope profile: segment k runs from X[k] to X[k + 1]; segments 1..n.
-struct Profile {
-  std::array<int64_t, 8> X{};
-  int n = 1;
-  int64_t Length() const { return X[static_cast<std::size_t>(n) + 1]; }
-};
-
-Profile BuildProfile(const DesignRecord& design) {
-  Profile profile;
-  profile.X[1] = 0;
-  profile.n = 5;  // the sixth segment is never part of the profile
-  for (int k = 2; k <= 5; ++k) {
-    profile.X[k] = profile.X[k - 1] + design.SegLength[k - 1];
-    if (design.SegLength[k] == 0) {
-      profile.n = k - 1;
-      break;
-    }
-  }
-  const int n = profile.n;
-  profile.X[n + 1] = profile.X[n] + design.SegLength[n];
-  return profile;
 }
 
 double SegmentSlope(const DesignRecord& design, int k) {
@@ -75,24 +52,23 @@ struct GroundRange {
 // The ground under the sign, sampled at its near edge, at each segment
 // boundary strictly inside it and at its far edge; each sample is the previous
 // rounded one plus the rise over the step, rounded again.
-GroundRange SampleGroundUnderSign(const DesignRecord& design, const Profile& profile, int64_t nearEdge,
+GroundRange SampleGroundUnderSign(const DesignRecord& design, const GroundProfile& profile, int32_t nearEdge,
                                   int64_t width) {
   const int64_t farEdge = nearEdge + width;
-  int j = 1;
-  for (int k = 1; k <= profile.n; ++k)
-    if (profile.X[k] <= nearEdge) j = k;
+  int j = profile.SegmentAt(nearEdge);
 
   int64_t risen = 0;
   for (int k = 1; k < j; ++k) risen += design.SegDeltaHeight[k];
-  int64_t y = RoundHalfEven(SegmentSlope(design, j) * static_cast<double>(nearEdge - profile.X[j]) +
+  int64_t y = RoundHalfEven(SegmentSlope(design, j) * static_cast<double>(nearEdge - profile.Offset[j]) +
                             static_cast<double>(risen));
   GroundRange range{y, y};
   int64_t p = nearEdge;
   while (p < farEdge) {
-    if (profile.X[j + 1] < farEdge) {
-      y = RoundHalfEven(static_cast<double>(y) + SegmentSlope(design, j) * static_cast<double>(profile.X[j + 1] - p));
+    if (profile.Offset[j + 1] < farEdge) {
+      y = RoundHalfEven(static_cast<double>(y) +
+                        SegmentSlope(design, j) * static_cast<double>(profile.Offset[j + 1] - p));
       ++j;
-      p = profile.X[j];
+      p = profile.Offset[j];
     } else {
       y = RoundHalfEven(static_cast<double>(y) + SegmentSlope(design, j) * static_cast<double>(farEdge - p));
       p = farEdge;
@@ -203,14 +179,8 @@ void DesignPosts(DesignState& state) {
   const int64_t width = state.WidestSignWidth;
 
   // A slope profile that does not reach under the whole sign.
-  const Profile profile = BuildProfile(design);
-  if (static_cast<int64_t>(design.DistFromKerb) > profile.Length() - width)
-    design.DistFromKerb = ClampToInt32(profile.Length() - width);
-  if (design.DistFromKerb < 0) {
-    design.DistFromKerb = 0;
-    for (int t = 1; t <= 4; ++t) supports[t].NoResultCode = ResultInsufficientTerrain;
-    return;
-  }
+  const GroundProfile profile = BuildGroundProfile(design);
+  if (!FitSignOnProfile(state, profile)) return;
 
   const GroundRange ground = SampleGroundUnderSign(design, profile, design.DistFromKerb, width);
   const float lowCentroid = static_cast<float>(state.PanelCentroidHeight - static_cast<double>(ground.highest));
@@ -224,7 +194,7 @@ void DesignPosts(DesignState& state) {
   design.MinimumClearance = ClampToInt32(int64_t{design.RoadHeight} + clearance - ground.highest);
   const int64_t maximumClearance = design.MaximumClearance;
 
-  const int16_t category = static_cast<int16_t>(std::min(design.WindRegion + design.ExposedLocation, 4));
+  const int16_t category = WindCategory(design);
   float moment = 0.0F;
   if (category >= 1 && category <= 4) {
     moment = static_cast<float>(((static_cast<double>(highCentroid) - kCentroidDatum) / kMomentC1[category] +

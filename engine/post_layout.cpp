@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/design_messages.h"
 #include "engine/design_tables.h"
 #include "engine/vb.h"
 
@@ -34,7 +35,7 @@ void SelectPostCount(DesignState& state) {
     if (posts == 0) {
       support.StiffenerType = 0;
       support.NumPosts = 0;
-      support.NoResultCode = 1;
+      support.NoResultCode = ResultSignTooWide;
       continue;
     }
     support.StiffenerType = static_cast<int16_t>(stiffenerType);

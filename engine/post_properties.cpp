@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/design_messages.h"
 #include "engine/design_tables.h"
-#include "engine/ground_profile.h"
 #include "engine/vb.h"
 
 namespace engine {
@@ -96,7 +96,7 @@ void LookupSectionProperties(DesignState& state) {
   LookupChs(supports[SupportStrut], soil);
   LookupRhs(supports[SupportRhs], soil);
   LookupTruss(supports[SupportTruss], soil);
-  if (supports[SupportTruss].FootingType == 2) supports[SupportTruss].NoResultCode = 8;
+  if (supports[SupportTruss].FootingType == 2) supports[SupportTruss].NoResultCode = ResultTrussNormalFooting;
 }
 
 void SetSlipBaseFlags(DesignState& state) {
@@ -110,18 +110,22 @@ void SetSlipBaseFlags(DesignState& state) {
   if (SectionIs(supports[SupportStrut], "50 NB", "65 NB")) supports[SupportStrut].SlipBaseReq = VbFalse;
 }
 
+bool FitSignOnProfile(DesignState& state, const GroundProfile& profile) {
+  DesignRecord& design = state.CurrentDesign;
+  const int64_t fit = profile.Length() - state.WidestSignWidth;
+  if (design.DistFromKerb > fit) design.DistFromKerb = ClampToInt32(fit);
+  if (design.DistFromKerb >= 0) return true;
+  design.DistFromKerb = 0;
+  for (int t = 1; t <= 4; ++t)
+    state.SupportDesigns[static_cast<std::size_t>(t)].NoResultCode = ResultInsufficientTerrain;
+  return false;
+}
+
 void ComputePostLevels(DesignState& state) {
   DesignRecord& design = state.CurrentDesign;
   const GroundProfile profile = BuildGroundProfile(design);
+  if (!FitSignOnProfile(state, profile)) return;
   const int32_t widest = state.WidestSignWidth;
-
-  const long long fit = static_cast<long long>(profile.Length()) - widest;
-  if (design.DistFromKerb > fit) design.DistFromKerb = ClampToInt32(fit);
-  if (design.DistFromKerb < 0) {
-    design.DistFromKerb = 0;
-    for (int t = 1; t <= 4; ++t) state.SupportDesigns[static_cast<std::size_t>(t)].NoResultCode = 6;
-    return;
-  }
 
   for (int t = 1; t <= 4; ++t) {
     SupportDesign& support = state.SupportDesigns[static_cast<std::size_t>(t)];

@@ -4,6 +4,7 @@
 // on the terrain.
 
 #include "engine/design_state.h"
+#include "engine/ground_profile.h"
 
 namespace engine {
 
@@ -15,10 +16,13 @@ void LookupSectionProperties(DesignState& state);
 // SlipBaseReq of all four kinds from CollisionRisk and their sections.
 void SetSlipBaseFlags(DesignState& state);
 
-// StubLength, PostLength[1..4] and PostClearance[1..4] of all four kinds.
-// Lowers DistFromKerb when the profile is shorter than the sign; when even 0
-// does not fit, sets DistFromKerb 0 and code 6 on all four kinds and leaves the
-// lengths as they were.
+// Lowers DistFromKerb so that the widest panel ends within `profile`; when
+// even 0 does not fit, sets DistFromKerb 0 and code 6 on all four kinds and
+// returns false.
+bool FitSignOnProfile(DesignState& state, const GroundProfile& profile);
+
+// StubLength, PostLength[1..4] and PostClearance[1..4] of all four kinds,
+// after FitSignOnProfile; when that fails the lengths stay as they were.
 void ComputePostLevels(DesignState& state);
 
 }  // namespace engine

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <string_view>
 
 #include "engine/design_messages.h"
 #include "engine/design_tables.h"
@@ -13,8 +12,6 @@
 namespace engine {
 
 namespace {
-
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 // Height band 1..10 of a height in metres (2.0 to 7.0 m in steps of 0.5, edges
 // going to the lower band), 0 outside; also used for chart B's panel rows.

@@ -80,6 +80,10 @@ std::string_view LTrim(std::string_view text);
 std::string_view Trim(std::string_view text);
 // Equal after trimming blanks on both sides of both texts.
 bool TrimmedEquals(std::string_view a, std::string_view b);
+// InStr(text, part) > 0: `part` occurs somewhere in `text`.
+inline bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
 
 // Str$: a number as text with a leading blank for values >= 0 and "-" for
 // negatives; no trailing ".0"; a leading zero before the point is dropped

@@ -92,6 +92,11 @@ void setExitService(ExitService *service) { installedExit = service; }
 ProgressDisplay &progressDisplay() { return installedProgress ? *installedProgress : fallbackProgress; }
 void setProgressDisplay(ProgressDisplay *display) { installedProgress = display; }
 
+QString MessageTitle(const QString &words)
+{
+    return words + QString(18, QLatin1Char(' ')) + QStringLiteral("Mastra");
+}
+
 MessageAnswer showMessage(const QString &text, const QString &title, MessageButtons buttons,
                           MessageIcon icon, int defaultButton)
 {

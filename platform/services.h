@@ -76,6 +76,10 @@ void setExitService(ExitService *service);
 ProgressDisplay &progressDisplay();
 void setProgressDisplay(ProgressDisplay *display);
 
+// The title of the program's own messages: their words, a run of blanks and
+// the product name.
+QString MessageTitle(const QString &words);
+
 // Shorthand for the callers: show a message through the installed service.
 MessageAnswer showMessage(const QString &text, const QString &title,
                           MessageButtons buttons = MessageButtons::Ok,

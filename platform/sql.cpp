@@ -74,11 +74,7 @@ SqlStatus SqlStatement::exec()
     if (!query_)
         return status_ = SqlStatus::failure(SqliteMisuse, QStringLiteral("statement moved from"));
     columnsTaken_ = false;
-    if (!query_->exec()) {
-        status_ = statusFromError(query_->lastError());
-        return status_;
-    }
-    status_ = {};
+    status_ = query_->exec() ? SqlStatus() : statusFromError(query_->lastError());
     return status_;
 }
 
@@ -164,7 +160,7 @@ std::unique_ptr<SqlConnection> SqlConnection::open(const QString &path, OpenMode
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs < 0 ? 0 : busyTimeoutMs);
     if (mode == OpenMode::OpenExisting) {
         // A URI with mode=rw opens an existing file only; SQLite never creates it.
-        QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
+        QString uri = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded);
         c->db_.setDatabaseName(uri + QStringLiteral("?mode=rw"));
         options += QStringLiteral(";QSQLITE_OPEN_URI");
     } else {
@@ -181,13 +177,7 @@ std::unique_ptr<SqlConnection> SqlConnection::open(const QString &path, OpenMode
     SqlRows rows;
     status = c->select(QStringLiteral("SELECT count(*) FROM sqlite_master"), {}, rows);
     if (status.ok())
-        status = c->exec(QStringLiteral("PRAGMA foreign_keys = ON"));
-    if (status.ok()) {
-        rows.clear();
-        status = c->select(QStringLiteral("PRAGMA foreign_keys"), {}, rows);
-        if (status.ok() && (rows.empty() || rows.front().front().toInt() != 1))
-            status = SqlStatus::failure(SqliteError, QStringLiteral("foreign keys cannot be enforced"));
-    }
+        status = c->enforceForeignKeys();
     if (!status.ok())
         return nullptr;
     return c;
@@ -207,30 +197,31 @@ SqlStatement SqlConnection::prepare(const QString &sql)
     return SqlStatement(db_, sql);
 }
 
+SqlStatement SqlConnection::run(const QString &sql, const QVariantList &params)
+{
+    SqlStatement st = prepare(sql);
+    if (st.status().ok()) {
+        for (const QVariant &p : params)
+            st.bind(p);
+        st.exec();
+    }
+    return st;
+}
+
 SqlStatus SqlConnection::exec(const QString &sql, const QVariantList &params)
 {
     lastRowsAffected_ = 0;
-    SqlStatement st = prepare(sql);
-    if (!st.status().ok())
-        return st.status();
-    for (const QVariant &p : params)
-        st.bind(p);
-    SqlStatus s = st.exec();
-    if (s.ok())
+    const SqlStatement st = run(sql, params);
+    if (st.status().ok())
         lastRowsAffected_ = st.rowsAffected();
-    return s;
+    return st.status();
 }
 
 SqlStatus SqlConnection::select(const QString &sql, const QVariantList &params, SqlRows &rows)
 {
-    SqlStatement st = prepare(sql);
+    SqlStatement st = run(sql, params);
     if (!st.status().ok())
         return st.status();
-    for (const QVariant &p : params)
-        st.bind(p);
-    SqlStatus s = st.exec();
-    if (!s.ok())
-        return s;
     const int columns = st.columnCount();
     while (st.next()) {
         SqlRow row;
@@ -240,6 +231,18 @@ SqlStatus SqlConnection::select(const QString &sql, const QVariantList &params, 
         rows.push_back(std::move(row));
     }
     return st.status();
+}
+
+SqlStatus SqlConnection::enforceForeignKeys()
+{
+    SqlStatus s = exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    if (!s.ok())
+        return s;
+    SqlRows rows;
+    s = select(QStringLiteral("PRAGMA foreign_keys"), {}, rows);
+    if (s.ok() && (rows.empty() || rows.front().front().toInt() != 1))
+        s = SqlStatus::failure(SqliteError, QStringLiteral("foreign keys cannot be enforced"));
+    return s;
 }
 
 bool SqlConnection::hasTable(const QString &table)

@@ -145,6 +145,10 @@ public:
     // Rows changed by the last exec().
     int lastRowsAffected() const { return lastRowsAffected_; }
 
+    // Switches foreign keys on and checks that SQLite took it: it ignores the
+    // switch inside a transaction. Every open does this.
+    SqlStatus enforceForeignKeys();
+
     bool hasTable(const QString &table);
     // Column names of a table in their order; empty when there is no such table.
     QStringList columnNames(const QString &table);
@@ -154,6 +158,8 @@ public:
 
 private:
     SqlConnection() = default;
+    // The statement prepared, bound and run; its status() tells the outcome.
+    SqlStatement run(const QString &sql, const QVariantList &params);
     QString name_;
     QString path_;
     QSqlDatabase db_;

@@ -10,19 +10,11 @@
 namespace database {
 namespace {
 
-QString withoutTrailingBlanks(const QString &text)
-{
-    qsizetype n = text.size();
-    while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
-        --n;
-    return text.left(n);
-}
-
 QTreeWidgetItem *newItem(const StoredDesignKey &key, int level)
 {
     auto *item = new QTreeWidgetItem;
     const QString &text = level == JobLevel ? key.JobCode : level == SectionLevel ? key.JobSection : key.SignPos;
-    item->setText(0, withoutTrailingBlanks(text));
+    item->setText(0, WithoutTrailingBlanks(text));
     item->setData(0, JobCodeRole, key.JobCode);
     item->setData(0, JobSectionRole, level >= SectionLevel ? key.JobSection : QString());
     item->setData(0, SignPosRole, level >= SignPositionLevel ? key.SignPos : QString());
@@ -35,6 +27,18 @@ bool samePart(const QString &stored, const QString &wanted)
     return stored == wanted || stored == PadKey(wanted);
 }
 
+// The stored keys of the current database; none when no database is open or
+// the read failed.
+platform::SqlStatus readActiveKeys(std::vector<StoredDesignKey> &keys)
+{
+    platform::SqlStatus status;
+    if (platform::SqlConnection *db = CurrentDatabase())
+        status = ReadActiveStoredSigns(*db, keys);
+    if (!status)
+        keys.clear();
+    return status;
+}
+
 } // namespace
 
 DesignBrowser::DesignBrowser(QWidget *parent) : QTreeWidget(parent)
@@ -43,12 +47,11 @@ DesignBrowser::DesignBrowser(QWidget *parent) : QTreeWidget(parent)
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setExpandsOnDoubleClick(false);  // onDoubleClicked toggles, as a picture click does
+    setExpandsOnDoubleClick(false);  // activateItem toggles, as a picture click does
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::itemSelectionChanged, this, &DesignBrowser::onSelectionChanged);
-    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { onClicked(item); });
-    connect(this, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem *item) { onDoubleClicked(item); });
+    connect(this, &QTreeWidget::itemClicked, this, &DesignBrowser::onClicked);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, &DesignBrowser::activateItem);
     connect(this, &QTreeWidget::itemExpanded, this, &DesignBrowser::updateIcon);
     connect(this, &QTreeWidget::itemCollapsed, this, &DesignBrowser::updateIcon);
 }
@@ -56,11 +59,7 @@ DesignBrowser::DesignBrowser(QWidget *parent) : QTreeWidget(parent)
 platform::SqlStatus DesignBrowser::FillStoredSignsOutline()
 {
     std::vector<StoredDesignKey> keys;
-    platform::SqlStatus status;
-    if (platform::SqlConnection *db = CurrentDatabase())
-        status = ReadActiveStoredSigns(*db, keys);
-    if (!status)
-        keys.clear();
+    const platform::SqlStatus status = readActiveKeys(keys);
     fill(keys);
     return status;
 }
@@ -68,13 +67,8 @@ platform::SqlStatus DesignBrowser::FillStoredSignsOutline()
 platform::SqlStatus DesignBrowser::refillIfChanged()
 {
     std::vector<StoredDesignKey> keys;
-    platform::SqlStatus status;
-    if (platform::SqlConnection *db = CurrentDatabase())
-        status = ReadActiveStoredSigns(*db, keys);
-    if (!status)
-        keys.clear();
-    const bool same = std::equal(keys.begin(), keys.end(), keys_.begin(), keys_.end(), SameKey);
-    if (!same)
+    const platform::SqlStatus status = readActiveKeys(keys);
+    if (!std::equal(keys.begin(), keys.end(), keys_.begin(), keys_.end(), SameKey))
         fill(keys);
     return status;
 }
@@ -96,24 +90,18 @@ void DesignBrowser::fill(const std::vector<StoredDesignKey> &keys)
         const bool newJob = !previous || previous->JobCode != key.JobCode;
         if (newJob) {
             job = newItem(key, JobLevel);
+            updateIcon(job);
             addTopLevelItem(job);
         }
         if (newJob || previous->JobSection != key.JobSection) {
             section = newItem(key, SectionLevel);
+            updateIcon(section);
             job->addChild(section);
         }
-        section->addChild(newItem(key, SignPositionLevel));
+        QTreeWidgetItem *signPosition = newItem(key, SignPositionLevel);
+        updateIcon(signPosition);
+        section->addChild(signPosition);
         previous = &key;
-    }
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        QTreeWidgetItem *jobItem = topLevelItem(i);
-        updateIcon(jobItem);
-        for (int j = 0; j < jobItem->childCount(); ++j) {
-            QTreeWidgetItem *sectionItem = jobItem->child(j);
-            updateIcon(sectionItem);
-            for (int k = 0; k < sectionItem->childCount(); ++k)
-                updateIcon(sectionItem->child(k));
-        }
     }
 }
 
@@ -136,11 +124,11 @@ QString DesignBrowser::fullPath(const QTreeWidgetItem *item)
     if (lvl == 0)
         return {};
     const StoredDesignKey parts = key(item);
-    QStringList path{withoutTrailingBlanks(parts.JobCode)};
+    QStringList path{WithoutTrailingBlanks(parts.JobCode)};
     if (lvl >= SectionLevel)
-        path << withoutTrailingBlanks(parts.JobSection);
+        path << WithoutTrailingBlanks(parts.JobSection);
     if (lvl >= SignPositionLevel)
-        path << withoutTrailingBlanks(parts.SignPos);
+        path << WithoutTrailingBlanks(parts.SignPos);
     return path.join(QLatin1Char('\\'));
 }
 
@@ -234,11 +222,6 @@ void DesignBrowser::onClicked(QTreeWidgetItem *item)
     if (item && item != announcedByPress_)
         emit itemChosen(item);
     announcedByPress_ = nullptr;
-}
-
-void DesignBrowser::onDoubleClicked(QTreeWidgetItem *item)
-{
-    activateItem(item);
 }
 
 void DesignBrowser::updateIcon(QTreeWidgetItem *item)

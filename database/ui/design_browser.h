@@ -76,7 +76,6 @@ protected:
 private:
     void onSelectionChanged();
     void onClicked(QTreeWidgetItem *item);
-    void onDoubleClicked(QTreeWidgetItem *item);
     void updateIcon(QTreeWidgetItem *item);
 
     std::vector<StoredDesignKey> keys_;

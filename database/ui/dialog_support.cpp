@@ -2,14 +2,20 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
 namespace database {
 
-QString MessageTitle(const QString &words)
+QLabel *NewDialogHeading(const QString &text, QWidget *parent)
 {
-    return words + QString(18, QLatin1Char(' ')) + QStringLiteral("Mastra");
+    auto *heading = new QLabel(text, parent);
+    QFont font = heading->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    heading->setFont(font);
+    return heading;
 }
 
 void CentreOnScreen(QWidget *window)

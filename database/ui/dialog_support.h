@@ -3,13 +3,13 @@
 
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace database {
 
-// A message title as the program writes them: the words, a run of 18 blanks,
-// then the product name.
-QString MessageTitle(const QString &words);
+// The dialog's name as its heading: bold, a size above the body text.
+QLabel *NewDialogHeading(const QString &text, QWidget *parent);
 
 // Moves a top-level window to the middle of its screen.
 void CentreOnScreen(QWidget *window);

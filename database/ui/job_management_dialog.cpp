@@ -39,11 +39,7 @@ JobManagementDialog::JobManagementDialog(QWidget *parent) : QDialog(parent)
     setWindowTitle(DialogTitle);
     setModal(true);
 
-    auto *heading = new QLabel(DialogTitle, this);
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
-    heading->setFont(headingFont);
+    QLabel *heading = NewDialogHeading(DialogTitle, this);
 
     auto *pathLabel = new QLabel(QStringLiteral("Current Database"), this);
     currentDB_ = new QLineEdit(this);
@@ -135,11 +131,7 @@ void JobManagementDialog::refresh()
 {
     currentDB_->setText(CurrentDatabasePath);
     if (!CurrentDatabase()) {
-        JobCodes.clear();
-        JobActive.clear();
-        topRow_ = -1;
-        scrollBar_->hide();
-        ShowJobRows();
+        showNoJobs();
         browse();  // opens a database (and refreshes again) or ends the program
         return;
     }
@@ -152,7 +144,7 @@ void JobManagementDialog::readJobs()
     const platform::SqlStatus status = ReadJobs(*CurrentDatabase(), jobs);
     if (!status)
         platform::showMessage(QStringLiteral("The jobs could not be read.\r\r") + status.text(),
-                              MessageTitle(DialogTitle), platform::MessageButtons::Ok,
+                              platform::MessageTitle(DialogTitle), platform::MessageButtons::Ok,
                               platform::MessageIcon::Critical);
     JobCodes.clear();
     JobActive.clear();
@@ -215,7 +207,7 @@ void JobManagementDialog::onBoxToggled(int index, bool ticked)
     boxes_[static_cast<size_t>(index)]->setChecked(JobActive[static_cast<size_t>(row)]);
     rowsFilling_ = false;
     platform::showMessage(QStringLiteral("The job %1 could not be changed.\r\r%2").arg(jobCode.trimmed(), status.text()),
-                          MessageTitle(DialogTitle), platform::MessageButtons::Ok, platform::MessageIcon::Critical);
+                          platform::MessageTitle(DialogTitle), platform::MessageButtons::Ok, platform::MessageIcon::Critical);
 }
 
 void JobManagementDialog::browse()
@@ -239,7 +231,7 @@ void JobManagementDialog::browse()
             if (!compacted) {
                 platform::showMessage(
                     QStringLiteral("The database could not be compacted; it stays as it was.\r\r") + compacted.text(),
-                    MessageTitle(DialogTitle), platform::MessageButtons::Ok, platform::MessageIcon::Critical);
+                    platform::MessageTitle(DialogTitle), platform::MessageButtons::Ok, platform::MessageIcon::Critical);
                 restoreAfterFailedBrowse(rememberedPath, wasOpen);
                 return;
             }
@@ -265,14 +257,17 @@ void JobManagementDialog::restoreAfterFailedBrowse(const QString &rememberedPath
     if (!CurrentDatabase() && OpenCurrentDatabase())
         refresh();
     currentDB_->setText(CurrentDatabasePath);
-    if (!CurrentDatabase()) {
-        // The old file did not open again either: no jobs to show or tick.
-        JobCodes.clear();
-        JobActive.clear();
-        topRow_ = -1;
-        scrollBar_->hide();
-        ShowJobRows();
-    }
+    if (!CurrentDatabase())
+        showNoJobs();  // the old file did not open again either
+}
+
+void JobManagementDialog::showNoJobs()
+{
+    JobCodes.clear();
+    JobActive.clear();
+    topRow_ = -1;
+    scrollBar_->hide();
+    ShowJobRows();
 }
 
 } // namespace database

@@ -57,6 +57,8 @@ private:
     void readJobs();
     void onBoxToggled(int index, bool ticked);
     void restoreAfterFailedBrowse(const QString &rememberedPath, bool wasOpen);
+    // No database: no jobs to show or tick.
+    void showNoJobs();
 
     QLineEdit *currentDB_ = nullptr;
     QPushButton *browseButton_ = nullptr;

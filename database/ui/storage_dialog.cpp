@@ -26,14 +26,6 @@ namespace {
 
 const QString DialogName = QStringLiteral("Storage Department");
 
-QString withoutTrailingBlanks(const QString &text)
-{
-    qsizetype n = text.size();
-    while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
-        --n;
-    return text.left(n);
-}
-
 bool hasBlankPart(const StoredDesignKey &key)
 {
     return key.JobCode.trimmed().isEmpty() || key.JobSection.trimmed().isEmpty() || key.SignPos.trimmed().isEmpty();
@@ -41,8 +33,31 @@ bool hasBlankPart(const StoredDesignKey &key)
 
 void showFailure(const QString &text)
 {
-    platform::showMessage(text, MessageTitle(DialogName), platform::MessageButtons::Ok,
+    platform::showMessage(text, platform::MessageTitle(DialogName), platform::MessageButtons::Ok,
                           platform::MessageIcon::Exclamation);
+}
+
+// The open database; null, once the engineer has been told `failure`, when
+// none is open.
+platform::SqlConnection *currentDatabaseOrSay(const QString &failure)
+{
+    platform::SqlConnection *db = CurrentDatabase();
+    if (!db)
+        showFailure(failure);
+    return db;
+}
+
+// Runs one call into the store. False when the store refused or failed (it
+// has told the engineer) or the call threw (told here, after `failure`).
+template <typename StoreCall>
+bool runStoreCall(StoreCall &&call, const QString &failure)
+{
+    try {
+        return call().ok();
+    } catch (const std::exception &e) {
+        showFailure(failure + QStringLiteral("\r\r") + QString::fromUtf8(e.what()));
+        return false;
+    }
 }
 
 // The progress display runs from the start of an action to its end, on every
@@ -92,11 +107,7 @@ StorageDialog::StorageDialog(engine::DesignState &state, QWidget *parent) : QDia
 {
     setWindowTitle(DialogName);
 
-    auto *heading = new QLabel(DialogName, this);
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
-    heading->setFont(headingFont);
+    QLabel *heading = NewDialogHeading(DialogName, this);
 
     auto *keyGrid = new QGridLayout;
     keyGrid->setHorizontalSpacing(10);
@@ -287,25 +298,25 @@ void StorageDialog::pressAction()
 
 bool StorageDialog::loadInto(const StoredDesignKey &key)
 {
-    platform::SqlConnection *db = CurrentDatabase();
-    if (!db) {
-        showFailure(QStringLiteral("No database is open."));
+    platform::SqlConnection *db = currentDatabaseOrSay(QStringLiteral("No database is open."));
+    if (!db)
         return false;
-    }
     // The open design changes only when the whole load succeeded.
     const engine::DesignState before = *state_;
-    try {
-        const StoreResult result = LoadSignDesign(*db, *state_, CurrentDefaultValues(), key);
-        if (!result.ok()) {
-            *state_ = before;  // the store has told the engineer
-            return false;
-        }
-        engine::RunDesign(*state_);
-    } catch (const std::exception &e) {
+    const bool loaded = runStoreCall(
+        [&] {
+            StoreResult result = LoadSignDesign(*db, *state_, CurrentDefaultValues(), key);
+            if (result.ok())
+                engine::RunDesign(*state_);
+            return result;
+        },
+        QStringLiteral("The design could not be loaded."));
+    if (!loaded) {
         *state_ = before;
-        showFailure(QStringLiteral("The design could not be loaded.\r\r") + QString::fromUtf8(e.what()));
         return false;
     }
+    state_->DesignChanged = engine::VbFalse;
+    state_->RedesignNeeded = engine::VbFalse;
     return true;
 }
 
@@ -319,8 +330,6 @@ bool StorageDialog::doLoad()
     actionKey_ = chosenKey_;
     if (!loadInto(actionKey_))
         return false;
-    state_->DesignChanged = engine::VbFalse;
-    state_->RedesignNeeded = engine::VbFalse;
     progress.finish();
     accept();
     emit designLoaded();
@@ -330,24 +339,19 @@ bool StorageDialog::doLoad()
 bool StorageDialog::doSave()
 {
     ProgressRun progress;
-    platform::SqlConnection *db = CurrentDatabase();
-    if (!db) {
-        showFailure(QStringLiteral("No database is open; the design was not stored."));
+    platform::SqlConnection *db =
+        currentDatabaseOrSay(QStringLiteral("No database is open; the design was not stored."));
+    if (!db)
         return false;
-    }
     const StoredDesignKey key = KeyOf(state_->CurrentDesign);
     if (hasBlankPart(key)) {
         showFailure(QStringLiteral("The design needs a Job Code, a Job Section and a Sign Position "
                                    "before it can be stored."));
         return false;
     }
-    try {
-        if (!SaveSignDesign(*db, *state_, key).ok())
-            return false;  // the store has told the engineer; nothing was written
-    } catch (const std::exception &e) {
-        showFailure(QStringLiteral("The design could not be stored.\r\r") + QString::fromUtf8(e.what()));
-        return false;
-    }
+    if (!runStoreCall([&] { return SaveSignDesign(*db, *state_, key); },
+                      QStringLiteral("The design could not be stored.")))
+        return false;  // nothing was written
     state_->DesignChanged = engine::VbFalse;
     progress.finish();
     accept();
@@ -361,31 +365,22 @@ bool StorageDialog::doDelete()
     ProgressRun progress;
     actionKey_ = chosenKey_;
     // The level is that of the chosen item, never guessed from blank texts.
-    int level = chosenLevel_;
+    const int level = chosenLevel_;
     static const char *const questions[4] = {nullptr, "You are about to delete an entire Job!",
                                              "You are about to delete a Job Section!",
                                              "You are about to delete a Sign Position."};
-    if (level >= JobLevel && level <= SignPositionLevel) {
-        const platform::MessageAnswer answer =
-            platform::showMessage(QString::fromLatin1(questions[level]), QStringLiteral("Warning"),
-                                  platform::MessageButtons::OkCancel, platform::MessageIcon::Exclamation);
-        if (answer != platform::MessageAnswer::Ok)
-            level = 0;
-    }
-    if (level == 0)
+    if (level < JobLevel || level > SignPositionLevel)
         return false;
-    platform::SqlConnection *db = CurrentDatabase();
-    if (!db) {
-        showFailure(QStringLiteral("No database is open."));
+    if (platform::showMessage(QString::fromLatin1(questions[level]), QStringLiteral("Warning"),
+                              platform::MessageButtons::OkCancel,
+                              platform::MessageIcon::Exclamation) != platform::MessageAnswer::Ok)
         return false;
-    }
-    try {
-        if (!DeleteStoredSign(*db, level, actionKey_).ok())
-            return false;
-    } catch (const std::exception &e) {
-        showFailure(QStringLiteral("Nothing was deleted.\r\r") + QString::fromUtf8(e.what()));
+    platform::SqlConnection *db = currentDatabaseOrSay(QStringLiteral("No database is open."));
+    if (!db)
         return false;
-    }
+    if (!runStoreCall([&] { return DeleteStoredSign(*db, level, actionKey_); },
+                      QStringLiteral("Nothing was deleted.")))
+        return false;
     progress.finish();
     accept();
     emit storedDesignsChanged();
@@ -398,19 +393,14 @@ bool StorageDialog::doSaveAs()
     saveAsKey_ = {PadKey(keyBoxes_[0]->text()), PadKey(keyBoxes_[1]->text()), PadKey(keyBoxes_[2]->text())};
     if (hasBlankPart(saveAsKey_))
         return false;  // the button stays disabled until all three parts are given
-    platform::SqlConnection *db = CurrentDatabase();
-    if (!db) {
-        showFailure(QStringLiteral("No database is open; the design was not stored."));
+    platform::SqlConnection *db =
+        currentDatabaseOrSay(QStringLiteral("No database is open; the design was not stored."));
+    if (!db)
         return false;
-    }
-    try {
-        // Declined, refused or failed: nothing stored, the typed key stays.
-        if (!SaveSignDesignAs(*db, *state_, saveAsKey_).ok())
-            return false;
-    } catch (const std::exception &e) {
-        showFailure(QStringLiteral("The design could not be stored.\r\r") + QString::fromUtf8(e.what()));
+    // Declined, refused or failed: nothing stored, the typed key stays.
+    if (!runStoreCall([&] { return SaveSignDesignAs(*db, *state_, saveAsKey_); },
+                      QStringLiteral("The design could not be stored.")))
         return false;
-    }
     emit storedDesignsChanged();
     // The open design becomes the design as read back from its new key.
     progress.restart();
@@ -418,8 +408,6 @@ bool StorageDialog::doSaveAs()
         browser_->refillIfChanged();
         return false;
     }
-    state_->DesignChanged = engine::VbFalse;
-    state_->RedesignNeeded = engine::VbFalse;
     progress.finish();
     hide();
     emit designSaved();
@@ -436,18 +424,12 @@ bool StorageDialog::doRename()
     const QString *newPart[4] = {nullptr, &actionKey_.JobCode, &actionKey_.JobSection, &actionKey_.SignPos};
     if (level < JobLevel || level > SignPositionLevel || newPart[level]->isEmpty())
         return false;
-    platform::SqlConnection *db = CurrentDatabase();
-    if (!db) {
-        showFailure(QStringLiteral("No database is open."));
+    platform::SqlConnection *db = currentDatabaseOrSay(QStringLiteral("No database is open."));
+    if (!db)
         return false;
-    }
-    try {
-        if (!RenameStoredSign(*db, level, renameSource_, actionKey_).ok())
-            return false;
-    } catch (const std::exception &e) {
-        showFailure(QStringLiteral("Nothing was renamed.\r\r") + QString::fromUtf8(e.what()));
+    if (!runStoreCall([&] { return RenameStoredSign(*db, level, chosenKey_, actionKey_); },
+                      QStringLiteral("Nothing was renamed.")))
         return false;
-    }
     progress.finish();
     accept();
     emit storedDesignsChanged();
@@ -468,18 +450,18 @@ void StorageDialog::onItemChosen(QTreeWidgetItem *item)
         chosenKey_ = key;
         chosenLevel_ = level;
         for (int i = 0; i < 3; ++i)
-            keyPanels_[static_cast<size_t>(i)]->setText(withoutTrailingBlanks(parts[i]));
+            keyPanels_[static_cast<size_t>(i)]->setText(WithoutTrailingBlanks(parts[i]));
         if (mode_ == LoadMode)
             actionButtons_[LoadMode]->setEnabled(level == SignPositionLevel);
         break;
     case SaveAsMode:
         for (int i = 0; i < 3; ++i)
-            keyBoxes_[static_cast<size_t>(i)]->setText(withoutTrailingBlanks(parts[i]));
+            keyBoxes_[static_cast<size_t>(i)]->setText(WithoutTrailingBlanks(parts[i]));
         updateSaveAsEnabled();
         break;
     case RenameMode:
+        chosenKey_ = key;
         chosenLevel_ = level;
-        renameSource_ = key;
         for (int i = 0; i < 3; ++i) {
             QLineEdit *box = keyBoxes_[static_cast<size_t>(i)];
             box->setText(parts[i].trimmed());

@@ -30,9 +30,6 @@ class StorageDialog : public QDialog {
 public:
     explicit StorageDialog(engine::DesignState &state, QWidget *parent = nullptr);
 
-    void setDesignState(engine::DesignState &state) { state_ = &state; }
-    engine::DesignState &designState() const { return *state_; }
-
     int FileDialogMode() const { return mode_; }
     void setFileDialogMode(int mode);
 
@@ -95,6 +92,8 @@ private:
     bool doDelete();
     bool doSaveAs();
     bool doRename();
+    // The open design becomes the stored one, run and marked unchanged; on
+    // any failure it stays as it was.
     bool loadInto(const StoredDesignKey &key);
 
     engine::DesignState *state_;
@@ -112,9 +111,8 @@ private:
     StoredDesignKey actionKey_;
     StoredDesignKey saveAsKey_;
     std::array<QString, 3> oldName_;
-    // The exact stored key and level of the item chosen for a rename.
-    StoredDesignKey renameSource_;
-    // The exact stored key and level of the item shown in the key panels.
+    // The exact stored key and level of the item chosen in the browser (Load,
+    // Delete, and the item a rename renames).
     StoredDesignKey chosenKey_;
     int chosenLevel_ = 0;
 };

@@ -14,6 +14,9 @@ namespace database {
 // Whether two keys hold exactly the same parts.
 bool SameKey(const StoredDesignKey &a, const StoredDesignKey &b);
 
+// A key part as shown: the stored padding (trailing blanks) removed.
+QString WithoutTrailingBlanks(const QString &text);
+
 // Every stored design (SupDesData row) whose job is active, once each, with
 // its key parts exactly as stored (padding included), in
 // key order: case-blind first, so that "abc" sorts beside "ABC", then exact,

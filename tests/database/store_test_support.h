@@ -6,6 +6,7 @@
 #include "common/sample_designs.h"
 #include "common/test_services.h"
 #include "database/database_file.h"
+#include "db_test_support.h"
 #include "database/default_values.h"
 #include "database/design_key.h"
 #include "database/design_store.h"
@@ -44,16 +45,9 @@ protected:
     // Every row of a query, as lists of values.
     platform::SqlRows rows(const QString &sql, const QVariantList &params = {})
     {
-        platform::SqlRows out;
-        const platform::SqlStatus s = db().select(sql, params, out);
-        EXPECT_TRUE(s.ok()) << sql.toStdString() << ": " << s.text().toStdString();
-        return out;
+        return dbtest::rowsOf(db(), sql, params);
     }
-    QVariant value(const QString &sql, const QVariantList &params = {})
-    {
-        const platform::SqlRows r = rows(sql, params);
-        return r.empty() || r.front().empty() ? QVariant() : r.front().front();
-    }
+    QVariant value(const QString &sql, const QVariantList &params = {}) { return dbtest::scalar(db(), sql, params); }
     long long count(const QString &table)
     {
         return value(QStringLiteral("SELECT COUNT(*) FROM ") + table).toLongLong();

@@ -51,10 +51,6 @@ protected:
             exec(QStringLiteral("INSERT INTO JOBS (Job_Code, Active) VALUES (?, 'Y')"),
                  {database::PadKey(QStringLiteral("JOB%1").arg(i, 2, 10, QLatin1Char('0')))});
     }
-    QString active(const QString &job)
-    {
-        return value(QStringLiteral("SELECT Active FROM JOBS WHERE Job_Code = ?"), {database::PadKey(job)}).toString();
-    }
     int shownBoxes(const JobManagementDialog &dialog)
     {
         int n = 0;

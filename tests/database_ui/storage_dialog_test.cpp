@@ -646,10 +646,7 @@ TEST_F(StorageTest, JobManagementRefreshesTheDialogAndInactiveJobsDisappear)
     dialog->jobManagementButton()->click();
 
     ASSERT_TRUE(ticked);
-    EXPECT_EQ(value(QStringLiteral("SELECT Active FROM JOBS WHERE Job_Code = ?"),
-                    {database::PadKey(QStringLiteral("J1"))})
-                  .toString(),
-              QStringLiteral("N"));
+    EXPECT_EQ(active(QStringLiteral("J1")), QStringLiteral("N"));
     EXPECT_EQ(item("J1"), nullptr);
     EXPECT_NE(item("J2"), nullptr);
     EXPECT_EQ(panels(), (QStringList{"", "", ""}));

@@ -93,6 +93,12 @@ protected:
             .toLongLong();
     }
 
+    // JOBS.Active of a job.
+    QString active(const QString &job)
+    {
+        return value(QStringLiteral("SELECT Active FROM JOBS WHERE Job_Code = ?"), {database::PadKey(job)}).toString();
+    }
+
     void store(const char *job, const char *section, const char *pos, int width = 2000)
     {
         const engine::DesignState s = SimpleDesign(job, section, pos, width);

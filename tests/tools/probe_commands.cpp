@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <iostream>
 #include <iterator>
+#include <utility>
 
 #include "engine/design_run.h"
 #include "engine/design_state.h"
@@ -109,18 +110,6 @@ void Execute(Request& request) {
   }
 }
 
-QJsonObject StateToJson(const engine::DesignState& state) {
-  QJsonArray supports;
-  supports.append(QJsonValue::Null);
-  for (int t = 1; t <= 4; ++t) supports.append(SupportDesignToJson(state.SupportDesigns[t]));
-  QJsonObject out;
-  out.insert("CurrentDesign", DesignRecordToJson(state.CurrentDesign));
-  out.insert("SupportDesigns", supports);
-  out.insert("DesignOpen", state.DesignOpen);
-  out.insert("Work", WorkValuesToJson(state));
-  return out;
-}
-
 // One chart as a JSON object, one grid row per line so the grids can be read.
 template <typename Read>
 void WriteChart(std::ostream& out, const char* name, int rows, Read read, bool last) {
@@ -144,12 +133,29 @@ void WriteChart(std::ostream& out, const char* name, int rows, Read read, bool l
 
 }  // namespace
 
+engine::DesignState RunDesignText(const std::string& text) {
+  Request request = ParseRequest(QByteArray::fromStdString(text));
+  Execute(request);
+  return std::move(request.state);
+}
+
+QJsonObject StateToJson(const engine::DesignState& state) {
+  QJsonArray supports;
+  supports.append(QJsonValue::Null);
+  for (int t = 1; t <= 4; ++t) supports.append(SupportDesignToJson(state.SupportDesigns[t]));
+  QJsonObject out;
+  out.insert("CurrentDesign", DesignRecordToJson(state.CurrentDesign));
+  out.insert("SupportDesigns", supports);
+  out.insert("DesignOpen", state.DesignOpen);
+  out.insert("Work", WorkValuesToJson(state));
+  return out;
+}
+
 int RunDesignCommand(const Arguments&, std::istream& in, std::ostream& out, std::ostream& err) {
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   try {
-    Request request = ParseRequest(QByteArray::fromStdString(text));
-    Execute(request);
-    out << QJsonDocument(StateToJson(request.state)).toJson(QJsonDocument::Indented).toStdString();
+    const engine::DesignState state = RunDesignText(text);
+    out << QJsonDocument(StateToJson(state)).toJson(QJsonDocument::Indented).toStdString();
     return kExitOk;
   } catch (const InputError& error) {
     err << "design-probe: " << error.what() << '\n';

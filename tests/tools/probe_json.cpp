@@ -75,10 +75,7 @@ void FromJson(const QJsonValue& value, T& field, const QString& where) {
       if (array[i].isNull()) continue;
       FromJson(array[i], field[static_cast<std::size_t>(i)], where + "[" + QString::number(i) + "]");
     }
-  } else if constexpr (IsFixedText<T>::value) {
-    if (!value.isString()) Reject(where, "a text", value);
-    field = value.toString().toStdString();
-  } else if constexpr (std::is_same_v<T, std::string>) {
+  } else if constexpr (IsFixedText<T>::value || std::is_same_v<T, std::string>) {
     if (!value.isString()) Reject(where, "a text", value);
     field = value.toString().toStdString();
   } else if constexpr (std::is_floating_point_v<T>) {

@@ -8,7 +8,6 @@
 #include <iostream>
 #include <iterator>
 #include <memory>
-#include <sstream>
 
 #include "database/database_file.h"
 #include "database/default_values.h"
@@ -91,39 +90,14 @@ int Report(const database::StoreResult& result, std::ostream& err) {
   return kExitStoreFailed;
 }
 
+// The run's output with the two values a stored design also carries.
 QJsonObject StateJson(const engine::DesignState& state) {
-  QJsonArray supports;
-  supports.append(QJsonValue::Null);
-  for (std::size_t t = 1; t <= 4; ++t) supports.append(SupportDesignToJson(state.SupportDesigns[t]));
   QJsonArray limits;
   for (int32_t limit : state.StiffenerLimit) limits.append(limit);
-  QJsonObject out;
-  out.insert("CurrentDesign", DesignRecordToJson(state.CurrentDesign));
-  out.insert("SupportDesigns", supports);
-  out.insert("DesignOpen", state.DesignOpen);
-  out.insert("Work", WorkValuesToJson(state));
+  QJsonObject out = StateToJson(state);
   out.insert("CurrentSupportType", state.CurrentSupportType);
   out.insert("StiffenerLimit", limits);
   return out;
-}
-
-// The state the ordinary run left, rebuilt from its input and output JSON.
-engine::DesignState StateFromRun(const QJsonObject& input, const QJsonObject& output) {
-  engine::DesignState state;
-  ApplyDesignRecord(output.value("CurrentDesign").toObject(), state.CurrentDesign, "CurrentDesign");
-  const QJsonArray supports = output.value("SupportDesigns").toArray();
-  for (qsizetype t = 1; t < supports.size() && t <= 4; ++t)
-    ApplySupportDesign(supports[t].toObject(), state.SupportDesigns[static_cast<std::size_t>(t)],
-                       "SupportDesigns");
-  state.DesignOpen = static_cast<int16_t>(output.value("DesignOpen").toInt());
-  if (input.contains("CurrentSupportType"))
-    state.CurrentSupportType = static_cast<int16_t>(input.value("CurrentSupportType").toInt());
-  if (input.contains("StiffenerLimit")) {
-    const QJsonArray limits = input.value("StiffenerLimit").toArray();
-    for (qsizetype i = 0; i < limits.size() && i < 5; ++i)
-      state.StiffenerLimit[static_cast<std::size_t>(i) + 1] = static_cast<int32_t>(limits[i].toDouble());
-  }
-  return state;
 }
 
 constexpr std::string_view kSaveUsage = "design-probe --save FILE < design.json";
@@ -137,15 +111,9 @@ constexpr std::string_view kRenameUsage =
 int SaveCommand(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.size() != 1) return Usage(err, kSaveUsage);
   const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  std::istringstream runIn(text);
-  std::ostringstream runOut;
-  const int ran = RunDesignCommand({}, runIn, runOut, err);
-  if (ran != kExitOk) return ran;
-
   engine::DesignState state;
   try {
-    state = StateFromRun(QJsonDocument::fromJson(QByteArray::fromStdString(text)).object(),
-                         QJsonDocument::fromJson(QByteArray::fromStdString(runOut.str())).object());
+    state = RunDesignText(text);
   } catch (const InputError& error) {
     err << "design-probe: " << error.what() << '\n';
     return kExitBadInput;
@@ -154,7 +122,8 @@ int SaveCommand(const Arguments& args, std::istream& in, std::ostream& out, std:
   if (!db.get()) return kExitStoreFailed;
   const int status =
       Report(database::SaveSignDesign(*db.get(), state, database::KeyOf(state.CurrentDesign)), err);
-  if (status == kExitOk) out << runOut.str();
+  // The output of the ordinary run.
+  if (status == kExitOk) out << QJsonDocument(StateToJson(state)).toJson(QJsonDocument::Indented).toStdString();
   return status;
 }
 
