@@ -5,7 +5,8 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PACKAGES := cmake g++ make ninja-build pkg-config \
             qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev sqlite3 fonts-dejavu-core
+            libgtest-dev libgmock-dev libbenchmark-dev sqlite3 fonts-dejavu-core \
+            qt6-svg-dev fonts-liberation2 poppler-utils
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test install build
