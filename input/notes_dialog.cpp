@@ -58,8 +58,10 @@ Notes::Notes(engine::DesignState &state, QWidget *parent) : QDialog(parent), sta
     layout->addLayout(buttons);
     resize(560, 320);
 
-    shown_ = NotesForEditing(state_.CurrentDesign.Notes);
-    text_->setPlainText(shown_);
+    text_->setPlainText(NotesForEditing(state_.CurrentDesign.Notes));
+    // As the editor gives it back, which for a few characters (a lone CR, a
+    // no-break space) is not what it was given: only an edit is a change.
+    shown_ = text_->toPlainText();
     text_->setFocus();
 }
 

@@ -136,6 +136,19 @@ TEST_F(DefaultValuesTest, OpeningAddsTheRowToAnEmptyTable)
     EXPECT_EQ(dialog->box(0)->text(), QStringLiteral("1500"));
 }
 
+TEST_F(DefaultValuesTest, AFailedReadIsShownAndTheHeldValuesAreOffered)
+{
+    database::HoldDefaultValues({1600, 1100, 80, 751});
+    exec(QStringLiteral("DROP TABLE DefaultValues"));
+    open();
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_TRUE(messages.calls[0].text.contains(QStringLiteral("DefaultValues"))) << messages.calls[0].text.toStdString();
+    EXPECT_EQ(messages.calls[0].icon, platform::MessageIcon::Exclamation);
+    EXPECT_EQ(dialog->box(0)->text(), QStringLiteral("1600"));
+    EXPECT_EQ(dialog->list(0)->currentText(), QStringLiteral("80"));
+    EXPECT_EQ(dialog->list(1)->currentText(), QStringLiteral("751 - 1500"));
+}
+
 TEST_F(DefaultValuesTest, AStoredValueNoRowCarriesSelectsNothingAndIsKept)
 {
     exec(QStringLiteral("UPDATE DefaultValues SET ClearZoneSpeed = 50, ClearZoneAADT = 300"));
@@ -213,6 +226,7 @@ TEST_F(DefaultValuesTest, OkLeavesTheOpenDesignAndTheNextResetTakesTheValues)
     inputtest::whenModalShown([this](QDialog *shown) {
         auto *d = qobject_cast<DefaultValues *>(shown);
         ASSERT_NE(d, nullptr);
+        inputtest::expectCentred(d);
         inputtest::clearByKeys(d->box(0));
         inputtest::type(d->box(0), QStringLiteral("2000"));
         inputtest::clearByKeys(d->box(1));

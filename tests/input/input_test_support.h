@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -93,6 +94,16 @@ inline void paste(QWidget *target, const QString &text)
 {
     QApplication::clipboard()->setText(text);
     key(target, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Whether a shown window stands in the middle of its screen (within a few
+// pixels: the frame may be uneven).
+inline void expectCentred(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    ASSERT_NE(screen, nullptr);
+    const QPoint off = window->frameGeometry().center() - screen->availableGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 4) << off.x() << ", " << off.y();
 }
 
 // Runs `act` on the modal dialog that the next call opens, once its event

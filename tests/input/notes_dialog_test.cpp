@@ -125,7 +125,8 @@ TEST_F(NotesTest, OkOnAnUnchangedTextKeepsTheBytesAndTheFlags)
 {
     // Notes another program stored with bare line feeds stay as they are
     // unless the engineer edits them.
-    for (const std::string &notes : {std::string("one\r\ntwo"), std::string("one\ntwo"), std::string()}) {
+    for (const std::string &notes : {std::string("one\r\ntwo"), std::string("one\ntwo"), std::string("lone\rcr"),
+                                      std::string("no\xc2\xa0" "break"), std::string()}) {
         state.CurrentDesign.Notes = notes;
         state.DesignChanged = engine::VbFalse;
         open();
@@ -160,6 +161,7 @@ TEST_F(NotesTest, TheEntryPointShowsTheDialogModally)
     inputtest::whenModalShown([](QDialog *shown) {
         auto *form = qobject_cast<Notes *>(shown);
         ASSERT_NE(form, nullptr);
+        inputtest::expectCentred(form);
         form->text()->moveCursor(QTextCursor::End);
         inputtest::type(form->text(), QStringLiteral("!"));
         form->okButton()->click();

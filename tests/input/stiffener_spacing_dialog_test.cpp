@@ -319,6 +319,7 @@ TEST_F(StiffenerSpacingTest, TheEntryPointShowsTheDialogModally)
     inputtest::whenModalShown([](QDialog *shown) {
         auto *form = qobject_cast<Form3 *>(shown);
         ASSERT_NE(form, nullptr);
+        inputtest::expectCentred(form);
         form->spinDown(2)->click();
         form->command(5)->click();
     });
