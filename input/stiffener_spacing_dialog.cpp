@@ -219,12 +219,13 @@ void Form3::UseCustomSetting()
         fillBoxes(texts);
         return;
     }
-    // No custom set yet: offer the first one and keep it.
+    // No custom set yet: keep the first one and offer it; when it cannot be
+    // kept the boxes stay as they were.
     std::array<int16_t, 5> values{};
     for (size_t i = 0; i < values.size(); ++i)
         values[i] = static_cast<int16_t>(FirstCustomSet[i].toInt());
-    fillBoxes(FirstCustomSet);
-    writeCustomSet(values);
+    if (writeCustomSet(values))
+        fillBoxes(FirstCustomSet);
 }
 
 void Form3::SaveCustomSetting()

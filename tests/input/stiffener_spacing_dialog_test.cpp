@@ -303,6 +303,17 @@ TEST_F(StiffenerSpacingTest, DatabaseFailuresAreShownAndChangeNothing)
     EXPECT_EQ(state.StiffenerLimit, (std::array<int32_t, 6>{0, 50, 300, 600, 40, 120}));
 }
 
+TEST_F(StiffenerSpacingTest, AFirstCustomSetThatCannotBeKeptIsNotOffered)
+{
+    exec(QStringLiteral("PRAGMA query_only = ON"));
+    dialog->command(1)->click();
+    exec(QStringLiteral("PRAGMA query_only = OFF"));
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls[0].icon, platform::MessageIcon::Exclamation);
+    EXPECT_EQ(boxTexts(*dialog), texts("5", "300", "600", "40", "120"));
+    EXPECT_TRUE(preferences().empty());
+}
+
 TEST_F(StiffenerSpacingTest, AFailedWriteLeavesTheStoredSetAsItWas)
 {
     exec(QStringLiteral("INSERT INTO Preferences VALUES (5, 250, 450, 25, 100, 'Stiffener Limits')"));
