@@ -1,5 +1,6 @@
 #pragma once
-// The stiffener limits that start-up reads from table Preferences.
+// The stiffener limits kept in table Preferences: start-up reads them, the
+// stiffener spacing dialog reads and writes the custom set.
 
 #include "platform/sql.h"
 
@@ -17,5 +18,26 @@ std::optional<std::array<int32_t, 5>> ReadStiffenerLimits(platform::SqlConnectio
 
 // The same on the current database; none when no database is open.
 std::optional<std::array<int32_t, 5>> ReadStiffenerLimits();
+
+// The custom set as stored: whether there is a row at all, and each of its
+// first five columns that reads as a 16-bit whole number (the columns are
+// 16-bit integers; anything else another program left there reads as none).
+struct StoredStiffenerLimits {
+    bool hasRow = false;
+    std::array<std::optional<int16_t>, 5> values{};
+};
+
+// Reads the first row as ReadStiffenerLimits does, telling "no row" from a
+// row with unreadable values. A failed query is returned and `limits` is left
+// as it was.
+platform::SqlStatus ReadStoredStiffenerLimits(platform::SqlConnection &db, StoredStiffenerLimits &limits);
+
+// The name of the custom set's row.
+inline constexpr const char *CustomStiffenerLimitsName = "Stiffener Limits";
+
+// Writes five whole numbers into the first row in the order the readers use
+// (adding the row when the table is empty) and names it "Stiffener Limits",
+// in one transaction: on failure the table is as it was.
+platform::SqlStatus WriteStiffenerLimits(platform::SqlConnection &db, const std::array<int16_t, 5> &limits);
 
 } // namespace database
