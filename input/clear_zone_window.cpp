@@ -117,6 +117,8 @@ void ClearZoneSketchView::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    // A clear zone wider than the drawn roadside runs on to the frame's edge.
+    painter.setClipRect(contentsRect());
     painter.setRenderHint(QPainter::Antialiasing);
     const double tpp = platform::TwipsPerPixel(*this);
     auto line = [&](const engine::SketchLine &l, double width) {
@@ -146,8 +148,10 @@ void ClearZoneSketchView::paintEvent(QPaintEvent *event)
     if (sketch_.Label5.Visible) {
         painter.setPen(Qt::black);
         const auto &b = sketch_.Label5;
-        painter.drawText(platform::TwipsToPixels(QRectF(b.Left, b.Top, b.Width, b.Height), tpp),
-                         Qt::AlignCenter, QString::fromStdString(sketch_.Label5Text));
+        // Centred over the part of the bar in view.
+        const QRectF text = platform::TwipsToPixels(QRectF(b.Left, b.Top, b.Width, b.Height), tpp)
+                                .intersected(QRectF(contentsRect()));
+        painter.drawText(text, Qt::AlignCenter, QString::fromStdString(sketch_.Label5Text));
     }
 }
 
@@ -266,6 +270,14 @@ void ClearZoneWindow::buildControls()
     text1_->setStyleSheet(QStringLiteral("color: red"));
     text1_->hide();
     layout->addWidget(text1_, 6, 0, 1, 3);
+
+    // Panels that come and go keep their place, so nothing else moves.
+    for (QWidget *w : {panel3D5_, panel3D13_, panel3D11_, panel3D12_, panel3D21_, panel3D22_,
+                       static_cast<QWidget *>(text1_)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
 
     command1_ = new QPushButton(QStringLiteral("Back to Main"), this);
     command1_->setAutoDefault(false);
