@@ -314,6 +314,7 @@ void ClearZoneWindow::buildControls()
 
 void ClearZoneWindow::initialise()
 {
+    adjustSize();
     database::CentreOnScreen(this);
     engine::CopyDesignRecord(state_.CurrentDesign, workingDesign_);
     engine::CopySupportDesigns(state_.SupportDesigns, workingSupports_);
