@@ -13,6 +13,7 @@
 #include "engine/design_run.h"
 #include "engine/design_state.h"
 #include "engine/design_tables.h"
+#include "probe_clear_zone.h"
 #include "probe_json.h"
 
 namespace probe {
@@ -175,6 +176,7 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"", "design-probe < design.json     run a design and print the results", RunDesignCommand},
       {"--charts", "design-probe --charts          print the strut capacity charts", PrintChartsCommand},
+      {"--clear-zone", "design-probe --clear-zone [W H] | --lines   clear-zone figures and sketch", ClearZoneCommand},
   };
   return commands;
 }
