@@ -13,6 +13,7 @@
 #include "engine/design_run.h"
 #include "engine/design_state.h"
 #include "engine/design_tables.h"
+#include "probe_elevation.h"
 #include "probe_json.h"
 
 namespace probe {
@@ -175,6 +176,7 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"", "design-probe < design.json     run a design and print the results", RunDesignCommand},
       {"--charts", "design-probe --charts          print the strut capacity charts", PrintChartsCommand},
+      {"--elevation", "design-probe --elevation WIDTH HEIGHT [KIND] < design.json   print the design view", ElevationCommand},
   };
   return commands;
 }
