@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstddef>
 
 namespace app {
@@ -111,9 +112,10 @@ float LeadingNumber(std::string_view text)
             break;
         }
     }
-    if (digits.empty() || digits == ".")
-        return 0.0F;
-    return std::stof(digits);
+    // from_chars reads the point whatever the program's locale.
+    float value = 0.0F;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return error == std::errc() ? value : 0.0F;
 }
 
 int32_t SignFaceColour(int index)
