@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 
 namespace app {
 

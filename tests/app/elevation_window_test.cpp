@@ -75,7 +75,14 @@ bool openThroughTheMenu(app::Form5 &window, const QString (&key)[3])
         dialog->pressAction();
     });
     chooser.start();
-    window.findChild<QAction *>(QStringLiteral("menuFileOpen"))->trigger();
+    // The File menu's "&Open" item, found by its caption.
+    QAction *open = nullptr;
+    for (QAction *action : window.findChildren<QAction *>())
+        if (!open && action->text() == QStringLiteral("&Open"))
+            open = action;
+    if (!open)
+        return false;
+    open->trigger();
     chooser.stop();
     return chosen;
 }
