@@ -69,6 +69,7 @@ public:
     const MainWindowServices &services() const { return services_; }
     void setServices(MainWindowServices services) { services_ = std::move(services); }
     void setDesignViewHooks(DesignViewHooks hooks) { views_ = std::move(hooks); }
+    const DesignViewHooks &designViewHooks() const { return views_; }
 
     // The parts of the window, for the views that draw into it and for tests.
     StatusGauge *statusGauge() const { return gauge_; }

@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
+#include "app/design_view_widget.h"
 #include "app/main_window.h"
+#include "app/status_hints.h"
 #include "app/storage_wiring.h"
 #include "database/database_file.h"
 #include "database/default_values.h"
@@ -68,6 +70,8 @@ std::unique_ptr<Program> Main(const StartupOptions &options)
     program->mainWindow = std::make_unique<Form5>(state, MainWindowServices{});
     Form5 &window = *program->mainWindow;
     window.setServices(programServices(state, &window));
+    InstallDesignView(window);
+    InstallStatusHints(window);
     platform::setProgressDisplay(&window.progressDisplay());
     if (options.mainWindowCreated)
         options.mainWindowCreated(window);

@@ -4,9 +4,13 @@
 //   10,000 stored designs (KELVORA_BIG_DATABASE names where it is kept, so it
 //   is built only once);
 // - a picture of the main window after loading a stored design
-//   (KELVORA_SCREENSHOT names the file, /tmp/kelvora-main-window.png by default).
+//   (KELVORA_SCREENSHOT names the file, /tmp/kelvora-main-window.png by default);
+// - pictures of the design elevation of each sample design and support kind,
+//   and of the sign pop-up (KELVORA_SCREENSHOT_DIR names the folder, /tmp by
+//   default; the designs are stored with the design probe).
 
 #include "app_test_support.h"
+#include "elevation_designs.h"
 
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -23,6 +27,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -156,6 +163,58 @@ TEST(ManualTools, DISABLED_ScreenshotAfterLoadingAStoredDesign)
     gaugeShot.replace(QStringLiteral(".png"), QStringLiteral("-gauge.png"));
     EXPECT_TRUE(window.statusGauge()->grab().save(gaugeShot));
     ShowProgress(100, platform::ProgressFinish);
+    window.hide();
+    database::CloseCurrentDatabase();
+    testing_support::clearSettings();
+}
+
+TEST(ManualTools, DISABLED_ScreenshotsOfTheElevation)
+{
+    testing_support::RecordingMessages messages;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("elevations.mdb"));
+    for (const app_testing::ElevationDesign &design : app_testing::ElevationDesigns()) {
+        QProcess probe;
+        probe.start(app_testing::ProbePath(), {QStringLiteral("--save"), path});
+        probe.write(design.json);
+        probe.closeWriteChannel();
+        ASSERT_TRUE(probe.waitForFinished(60000));
+        ASSERT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+    }
+
+    testing_support::clearSettings();
+    platform::SaveSetting(QString::fromLatin1(platform::CurrentDatabaseKey), path);
+    const auto program = app::Main();
+    app::Form5 &window = *program->mainWindow;
+    engine::DesignState &state = program->state;
+    window.resize(1000, 700);
+    QString dir = qEnvironmentVariable("KELVORA_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        dir = QStringLiteral("/tmp");
+    const auto shoot = [&](QWidget *widget, const QString &name) {
+        QApplication::processEvents();
+        const QString file = dir + QStringLiteral("/kelvora-elevation-") + name + QStringLiteral(".png");
+        EXPECT_TRUE(widget->grab().save(file));
+        std::printf("%s\n", qPrintable(file));
+    };
+    for (const app_testing::ElevationDesign &design : app_testing::ElevationDesigns()) {
+        const database::StoredDesignKey key{design.key[0], design.key[1], design.key[2]};
+        const database::StoreResult loaded =
+            database::LoadSignDesign(*database::CurrentDatabase(), state, engine::DefaultValues{}, key);
+        ASSERT_TRUE(loaded.ok()) << loaded.message.toStdString();
+        window.FormActivate();
+        for (int kind = 1; kind <= 4; ++kind) {
+            window.supportButton(kind - 1)->click();
+            shoot(window.designViewArea(), QStringLiteral("%1-kind%2").arg(design.name).arg(kind));
+        }
+        window.supportButton(design.viewedKind - 1)->click();
+        shoot(&window, design.name + QStringLiteral("-window"));
+    }
+    // The pop-up of the last design's first sign button.
+    QTest::mouseMove(window.statusGauge(), QPoint(3, 3));
+    QTest::mouseMove(window.signSlot(0), QPoint(5, 5));
+    shoot(&window, QStringLiteral("popup"));
+    EXPECT_TRUE(messages.calls.empty());
     window.hide();
     database::CloseCurrentDatabase();
     testing_support::clearSettings();

@@ -14,6 +14,7 @@
 #include "engine/design_state.h"
 #include "engine/design_tables.h"
 #include "probe_clear_zone.h"
+#include "probe_elevation.h"
 #include "probe_json.h"
 
 namespace probe {
@@ -177,6 +178,7 @@ const std::vector<Command>& Commands() {
       {"", "design-probe < design.json     run a design and print the results", RunDesignCommand},
       {"--charts", "design-probe --charts          print the strut capacity charts", PrintChartsCommand},
       {"--clear-zone", "design-probe --clear-zone [W H] | --lines   clear-zone figures and sketch", ClearZoneCommand},
+      {"--elevation", "design-probe --elevation WIDTH HEIGHT [KIND] < design.json   print the design view", ElevationCommand},
   };
   return commands;
 }
