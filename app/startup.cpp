@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "app/stand_in_dialogs.h"
 #include "app/storage_wiring.h"
 #include "database/database_file.h"
 #include "database/default_values.h"
@@ -17,14 +18,33 @@
 namespace app {
 namespace {
 
-MainWindowServices programServices(engine::DesignState &state, QWidget *window)
+MainWindowServices programServices(Program &program, QWidget *window)
 {
+    engine::DesignState &state = program.state;
     MainWindowServices services;
     services.showStorageDialog = [&state, window](int mode) { ShowStorageDialog(state, mode, window); };
     services.silentSave = [&state, window] { return SilentSave(state, window); };
     services.databaseOpen = [] { return database::CurrentDatabase() != nullptr; };
     services.defaultValues = database::CurrentDefaultValues;
     services.saveDatabaseSetting = SaveDatabasePathSetting;
+    HiddenForms &forms = program.hiddenForms;
+    services.signDetailsForm = [&forms, &state, window] {
+        LoadSignDetailsForm(forms, state, window);
+        return forms.signDetails.data();
+    };
+    services.roadsideEnvironmentForm = [&forms, &state, window] {
+        LoadRoadsideEnvironmentForm(forms, state, window);
+        return forms.roadsideEnvironment.data();
+    };
+    // requestSignDetailsReload stays unset until the sign details form can
+    // reload; the stand-in has nothing to reload.
+    services.showStiffenerSpacing = [](QWidget *parent) { ShowStandInDialog(QStringLiteral("Stiffener Spacing"), parent); };
+    services.showNotes = [](QWidget *parent) { ShowStandInDialog(QStringLiteral("Notes"), parent); };
+    services.showClearZone = [](QWidget *parent) { ShowStandInDialog(QStringLiteral("Clear Zone"), parent); };
+    services.showDefaultValues = [](QWidget *parent) {
+        ShowStandInDialog(QStringLiteral("Change Default Values"), parent);
+    };
+    services.showPrintSelection = ShowPrintSelectionStandIn;
     return services;
 }
 
@@ -67,7 +87,7 @@ std::unique_ptr<Program> Main(const StartupOptions &options)
 
     program->mainWindow = std::make_unique<Form5>(state, MainWindowServices{});
     Form5 &window = *program->mainWindow;
-    window.setServices(programServices(state, &window));
+    window.setServices(programServices(*program, &window));
     platform::setProgressDisplay(&window.progressDisplay());
     if (options.mainWindowCreated)
         options.mainWindowCreated(window);

@@ -43,8 +43,11 @@ struct FakeStorage {
     app::MainWindowServices services(engine::DesignState &state)
     {
         app::MainWindowServices s;
-        s.showStorageDialog = [this](int mode) {
+        // Shown for saving, the dialog stores the design as the silent save does.
+        s.showStorageDialog = [this, &state](int mode) {
             modes.push_back(mode);
+            if (mode == 1 && saveSucceeds)
+                state.DesignChanged = 0;
             if (onShow)
                 onShow(mode);
         };
