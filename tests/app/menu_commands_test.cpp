@@ -327,17 +327,6 @@ TEST_F(MenuFixture, PrintItemsHandOverTheirKind)
     EXPECT_EQ(window->PrintFormType(), 2);
 }
 
-TEST_F(MenuFixture, HelpShowsOneAboutBox)
-{
-    menus().helpItem()->trigger();
-    QPointer<app::AboutBox> first = window->aboutBox();
-    ASSERT_FALSE(first.isNull());
-    EXPECT_TRUE(first->isVisible());
-    menus().helpItem()->trigger();
-    EXPECT_EQ(window->aboutBox(), first.data());
-    EXPECT_EQ(window->findChildren<app::AboutBox *>().size(), 1);
-}
-
 TEST_F(MenuFixture, AdjustButtonsOpenTheirPageAndHintOnHover)
 {
     openSavedDesign();
