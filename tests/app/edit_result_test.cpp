@@ -282,6 +282,7 @@ TEST_F(EditFixture, EntriesTakeDigitsOnlyAndOutOfRangeOrEmptyDisablesOk)
 TEST_F(EditFixture, LeavingAnInvalidEntryKeepsTheFocusUnlessCancelTakesIt)
 {
     window->show();
+    ASSERT_TRUE(app_testing::waitUntilActive(window.get()));
     EditResultDialog &d = adjust(2);
     ASSERT_TRUE(app_testing::waitUntilActive(&d));
     QLineEdit *entry = d.entry(5);
@@ -398,4 +399,24 @@ TEST_F(EditFixture, PlacedOnceAQuarterOfTheFreeWidthFromTheLeft)
     d.cancelButton()->click();
     adjust(1);
     EXPECT_EQ(d.pos(), QPoint(10, 10));
+}
+
+TEST_F(EditFixture, ItsOwnMessageBoxDoesNotCloseIt)
+{
+    window->show();
+    ASSERT_TRUE(app_testing::waitUntilActive(window.get()));
+    EditResultDialog &d = adjust(2);
+    ASSERT_TRUE(app_testing::waitUntilActive(&d));
+    QDialog own(&d);
+    own.show();
+    ASSERT_TRUE(app_testing::waitUntilActive(&own));
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(state.DesignChanged, 0);
+    own.hide();
+    // Another window of the program does.
+    QDialog other(window.get());
+    other.show();
+    ASSERT_TRUE(app_testing::waitUntilActive(&other));
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_NE(state.DesignChanged, 0);
 }

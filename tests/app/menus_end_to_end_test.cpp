@@ -152,6 +152,11 @@ TEST(MenusEndToEnd, OpenAdjustSaveSaveAsRenameDeleteAndExit)
     EXPECT_EQ(window.jobKeyField(2)->text(), "CH 2.400");
     EXPECT_TRUE(stored(Copy));
 
+    // Save As again: the same dialog; the next command's storage step hides it.
+    menus.fileItem(4)->trigger();
+    EXPECT_EQ(window.saveAsDialog(), saveAs);
+    EXPECT_TRUE(saveAs->isVisible());
+
     // File, Rename: the copy gets another sign position.
     inNextStorageDialog([](StorageDialog &d) {
         uitest::click(d.browser(), d.browser()->findItem(Copy, database::SignPositionLevel));
@@ -159,6 +164,7 @@ TEST(MenusEndToEnd, OpenAdjustSaveSaveAsRenameDeleteAndExit)
         d.actionButton(database::RenameMode)->click();
     });
     menus.fileItem(5)->trigger();
+    EXPECT_FALSE(saveAs->isVisible());
     EXPECT_TRUE(stored(Renamed));
     EXPECT_FALSE(stored(Copy));
 
