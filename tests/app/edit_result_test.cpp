@@ -11,6 +11,7 @@
 #include "engine/design_state.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -419,4 +420,20 @@ TEST_F(EditFixture, ItsOwnMessageBoxDoesNotCloseIt)
     ASSERT_TRUE(app_testing::waitUntilActive(&other));
     EXPECT_FALSE(d.isVisible());
     EXPECT_NE(state.DesignChanged, 0);
+}
+
+TEST_F(EditFixture, PastedTextMustBeDigitsToo)
+{
+    EditResultDialog &d = adjust(2);
+    QLineEdit *entry = d.entry(5);
+    entry->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("2x00"));
+    entry->paste();
+    EXPECT_EQ(entry->text(), "1500");  // refused: the old text stays
+    QApplication::clipboard()->setText(QStringLiteral("2600"));
+    entry->selectAll();
+    entry->paste();
+    EXPECT_EQ(entry->text(), "2600");
+    EXPECT_EQ(state.CurrentDesign.RoadHeight, 2600);
+    EXPECT_TRUE(d.okButton()->isEnabled());
 }
