@@ -165,6 +165,15 @@ TEST_F(EditFixture, ClearanceOutsideTheBarIsClampedOnlyOnTheBarAndCancelWritesIt
             EXPECT_EQ(d.entry(5)->text(), QString::number(moved));
             EXPECT_EQ(window->resultValue(2)->text(), QString::number(moved));
         }
+        // Dragging the thumb re-runs at every movement, before it is let go.
+        QScrollBar *bar = d.scroll(5).bar();
+        bar->setSliderDown(true);
+        bar->setSliderPosition(2000);
+        EXPECT_EQ(state.CurrentDesign.RoadHeight, 2000);
+        bar->setSliderPosition(2050);
+        EXPECT_EQ(state.CurrentDesign.RoadHeight, 2050);
+        EXPECT_EQ(window->resultValue(2)->text(), "2050");
+        bar->setSliderDown(false);
         d.cancelButton()->click();
         EXPECT_FALSE(d.isVisible());
         EXPECT_EQ(state.CurrentDesign.RoadHeight, stored);
