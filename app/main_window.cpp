@@ -1,5 +1,8 @@
 #include "app/main_window.h"
 
+#include "app/about_box.h"
+#include "app/edit_result_dialog.h"
+#include "app/main_menus.h"
 #include "app/record_text.h"
 #include "app/result_panel.h"
 #include "app/warnings_box.h"
@@ -8,6 +11,7 @@
 #include "engine/design_state.h"
 #include "engine/reference_lists.h"
 #include "engine/vb.h"
+#include "database/ui/storage_dialog.h"
 #include "platform/services.h"
 
 #include <QAction>
@@ -64,14 +68,6 @@ QLabel *heading(const QString &text, QWidget *parent)
     font.setBold(true);
     label->setFont(font);
     return label;
-}
-
-// The save-changes question, Yes the default.
-platform::MessageAnswer askToSaveChanges()
-{
-    return platform::showMessage(QStringLiteral("Do you wish to save changes to current Structural Design?"),
-                                 QStringLiteral("Warning"), platform::MessageButtons::YesNoCancel,
-                                 platform::MessageIcon::Question, 1);
 }
 
 } // namespace
@@ -143,10 +139,25 @@ void Form5::buildWindow()
         label->setObjectName(QStringLiteral("Label2_%1").arg(index));
         return label;
     };
+    // Adjust buttons beside the adjustable rows open the edit-result dialog.
+    const auto addAdjust = [&](int index, int rowSpan) {
+        auto *button = new QPushButton(QStringLiteral("..."), resultsPane_);
+        button->setObjectName(QStringLiteral("Command3D4_%1").arg(index));
+        button->setFixedWidth(28);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, index] { AdjustResult(index); });
+        adjustButtons_[static_cast<size_t>(index)] = button;
+        grid->addWidget(button, line - 1, 2, rowSpan, 1, Qt::AlignVCenter);
+    };
     addRow(caption(QStringLiteral("Number"), 0), 0);
+    addAdjust(0, 1);
     addRow(caption(QStringLiteral("Spacing"), 1), 1);
+    addAdjust(1, 1);
     addRow(caption(QStringLiteral("Clearance above road edge"), 12), 2);
+    addAdjust(2, 1);
     addRow(caption(QStringLiteral("Distance from carriageway"), 11), 3);
+    addAdjust(3, 1);
     addRow(caption(QStringLiteral("Kerb Post Length"), 2), 4);
     addRow(caption(QStringLiteral("Post Length 2"), 3), 5);
     addRow(caption(QStringLiteral("Post Length 3"), 4), 6);
@@ -161,6 +172,7 @@ void Form5::buildWindow()
     results_->footingSizeCaption = new QLabel(QStringLiteral("Diameter of Hole"), resultsPane_);
     results_->footingSizeCaption->setObjectName(QStringLiteral("Label3_0"));
     addRow(results_->footingSizeCaption, 12);
+    addAdjust(4, 2);
     results_->footingDepthCaption = new QLabel(QStringLiteral("Depth"), resultsPane_);
     results_->footingDepthCaption->setObjectName(QStringLiteral("Label3_1"));
     addRow(results_->footingDepthCaption, 13);
@@ -180,8 +192,6 @@ void Form5::buildWindow()
     grid->addLayout(slotRow, line++, 0, 1, 2);
     addRow(caption(QStringLiteral("Stiffener Type"), 13), 15);
     grid->setRowStretch(line, 1);
-    // Column 2 is kept for the adjust buttons beside the adjustable rows.
-    grid->setColumnMinimumWidth(2, 24);
     body->addLayout(grid);
 
     // Right column: support kind buttons, the elevation and the warnings.
@@ -254,18 +264,8 @@ void Form5::buildWindow()
 
 void Form5::buildMenus()
 {
-    // File: Open and Exit for now; the full menu bar arrives with the menu commands.
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("menuFile"));
-    QAction *open = file->addAction(QStringLiteral("&Open"));
-    open->setObjectName(QStringLiteral("menuFileOpen"));
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(open, &QAction::triggered, this, &Form5::FileOpen);
-    file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("menuFileExit"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-    connect(exit, &QAction::triggered, this, &Form5::FileExit);
+    menus_ = std::make_unique<MainMenus>(*this);
+    menus_->giveShortcutsPriorityOver(warnings_);
 }
 
 QLabel *Form5::resultValue(int row) const { return results_->values[static_cast<size_t>(row)]; }
@@ -320,6 +320,10 @@ bool Form5::eventFilter(QObject *watched, QEvent *event)
         for (QPushButton *button : supportButtons_)
             if (watched == button)
                 gauge_->setCaption(QStringLiteral("Select Structural Options"));
+    if (event->type() == QEvent::Enter)
+        for (QPushButton *button : adjustButtons_)
+            if (watched == button)
+                gauge_->setCaption(QStringLiteral("Press to Adjust Design Parameter"));
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -353,6 +357,7 @@ void Form5::FormActivate()
     if (state_.SupportDesigns[static_cast<size_t>(viewed)].PostDimensions.view().find('X') != std::string_view::npos
         && views_.layoutView3D)
         views_.layoutView3D();
+    menus_->updateEnabling();
 }
 
 void Form5::SelectSupportType(int index)
@@ -403,50 +408,6 @@ void Form5::UpdateMainForm()
             views_.hideDesignView();
     }
     ShowWarningsAndErrors(state_, *warnings_);
-}
-
-bool Form5::settleUnsavedChanges()
-{
-    if (services_.acceptPendingEdit)
-        services_.acceptPendingEdit();
-    if (state_.DesignChanged == 0)
-        return true;
-    const platform::MessageAnswer answer = askToSaveChanges();
-    if (answer == platform::MessageAnswer::Cancel)
-        return false;
-    if (answer == platform::MessageAnswer::Yes && state_.DesignOpen != 0 && services_.silentSave)
-        return services_.silentSave();
-    return true;
-}
-
-void Form5::FileOpen()
-{
-    const platform::MessageAnswer answer =
-        state_.DesignChanged != 0 ? askToSaveChanges() : platform::MessageAnswer::No;
-    if (answer == platform::MessageAnswer::Cancel)
-        return;
-    if (answer == platform::MessageAnswer::Yes) {
-        if (services_.showStorageDialog)
-            services_.showStorageDialog(1);
-        resetDesign();
-    }
-    if (services_.showStorageDialog)
-        services_.showStorageDialog(0);
-    if (isVisible())
-        FormActivate();
-}
-
-void Form5::FileExit()
-{
-    if (!settleUnsavedChanges())
-        return;
-    state_.DesignChanged = engine::VbFalse;
-    resetDesign();
-    resultsPane_->hide();
-    hide();
-    if (services_.saveDatabaseSetting)
-        services_.saveDatabaseSetting();
-    platform::exitService().exitProgram(0);
 }
 
 void Form5::closeEvent(QCloseEvent *event)

@@ -4,9 +4,13 @@
 // Every activation re-runs the design of all four kinds and refreshes what is
 // shown; other dialogs call UpdateForm() to refresh it after a change.
 
+#include "app/about_box.h"
+#include "app/edit_result_dialog.h"
 #include "app/status_progress.h"
+#include "database/ui/storage_dialog.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -16,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
+
 namespace engine {
 struct DesignState;
 struct DefaultValues;
@@ -24,6 +29,7 @@ struct DefaultValues;
 namespace app {
 
 class WarningsBox;
+class MainMenus;
 struct ResultControls;
 
 // What the window asks of the rest of the program. Main fills these with the
@@ -44,6 +50,24 @@ struct MainWindowServices {
     // Accepts the value of an open edit-result dialog before the design is
     // left, so its adjustment counts as a change (unset while there is none).
     std::function<void()> acceptPendingEdit;
+
+    // The forms the commands show. The sign details entry form (Form1) stays
+    // loaded for the run; the roadside environment form (Form2) is loaded
+    // again when it was unloaded after the Edit menu showed it.
+    std::function<QWidget *()> signDetailsForm;
+    std::function<QWidget *()> roadsideEnvironmentForm;
+    // Tells the sign details form to take the open design afresh at its next
+    // showing; called after every reset and every load of the open design.
+    std::function<void()> requestSignDetailsReload;
+    // The Edit menu's other dialogs: each hook makes its dialog, shows it
+    // modally over `parent` and unloads it.
+    std::function<void(QWidget *parent)> showStiffenerSpacing;
+    std::function<void(QWidget *parent)> showNotes;
+    std::function<void(QWidget *parent)> showClearZone;
+    std::function<void(QWidget *parent)> showDefaultValues;
+    // The print job selection dialog for a PrintFormType (0 design forms,
+    // 1 order forms, 2 summary form), shown modally and unloaded.
+    std::function<void(int printFormType, QWidget *parent)> showPrintSelection;
 };
 
 // Drawing hooks of the elevation and three-dimensional views, which live in
@@ -84,6 +108,16 @@ public:
     QFrame *designViewArea() const { return designView_; }
     QPushButton *view3DButton() const { return view3DButton_; }
     QWidget *view3DHolder() const { return view3DHolder_; }
+    // Adjust button `index` (0..4) beside the adjustable result rows.
+    QPushButton *adjustButton(int index) const { return adjustButtons_[static_cast<size_t>(index)]; }
+    MainMenus &menus() const { return *menus_; }
+    // The dialogs the window keeps: null until first shown (the About box
+    // again once it is closed).
+    EditResultDialog *editResultDialog() const;
+    AboutBox *aboutBox() const;
+    database::StorageDialog *saveAsDialog() const;
+    int DesignParameterIndex() const { return designParameterIndex_; }
+    int PrintFormType() const { return printFormType_; }
     // Whether support button `index` carries the selection mark.
     bool isSupportButtonMarked(int index) const;
 
@@ -96,9 +130,23 @@ public slots:
     void FormActivate();
     // Support type button `index` (0..3) chosen: view kind index + 1.
     void SelectSupportType(int index);
-    // File menu commands.
+    // File menu commands (items 0..6 and 10).
+    void FileNew();
     void FileOpen();
+    void FileClose();
+    void FileSave();
+    void FileSaveAs();
+    void FileRename();
+    void FileDelete();
     void FileExit();
+    // Print items 0..2: the print job selection dialog for that kind.
+    void PrintItem(int index);
+    // Edit items 0..5: the input dialog of that item, modally.
+    void EditItem(int index);
+    // The About box, modeless; a second choice raises the same box.
+    void HelpAbout();
+    // Adjust button `index`: the edit-result dialog on that page.
+    void AdjustResult(int index);
 
 signals:
     // "View 3D" was pressed; the three-dimensional view takes it from here.
@@ -118,6 +166,17 @@ private:
     // engineer cancels; true when the design was saved or may be discarded.
     bool settleUnsavedChanges();
     void resetDesign();
+    // ResetDesignData, and the sign details form told to reload.
+    void resetAndReload();
+    void requestSignDetailsReload();
+    // Accepts the value of a shown edit-result dialog (and the hook's).
+    void acceptPendingEdit();
+    void hideSaveAsDialog();
+    // Shows the storage dialog modally in a mode (the Save As one hidden first).
+    void showStorageModally(int fileDialogMode);
+    // Hides `form` and shows it modally until it closes.
+    void showModally(QWidget *form);
+    EditResultDialog &editResult();
 
     engine::DesignState &state_;
     MainWindowServices services_;
@@ -134,6 +193,13 @@ private:
     QFrame *designView_ = nullptr;
     QWidget *view3DHolder_ = nullptr;
     QPushButton *view3DButton_ = nullptr;
+    std::array<QPushButton *, 5> adjustButtons_{};
+    std::unique_ptr<MainMenus> menus_;
+    QPointer<database::StorageDialog> saveAs_;
+    QPointer<EditResultDialog> editResult_;
+    QPointer<AboutBox> about_;
+    int designParameterIndex_ = 0;
+    int printFormType_ = 0;
 };
 
 } // namespace app

@@ -3,12 +3,17 @@
 #include "app/design_view_widget.h"
 #include "app/main_window.h"
 #include "app/status_hints.h"
+#include "app/stand_in_dialogs.h"
 #include "app/storage_wiring.h"
 #include "database/database_file.h"
 #include "database/default_values.h"
 #include "database/preferences.h"
 #include "database/reference_lists.h"
 #include "engine/design_tables.h"
+#include "input/clear_zone_window.h"
+#include "input/default_values_dialog.h"
+#include "input/notes_dialog.h"
+#include "input/stiffener_spacing_dialog.h"
 #include "platform/services.h"
 #include "platform/settings.h"
 
@@ -19,14 +24,31 @@
 namespace app {
 namespace {
 
-MainWindowServices programServices(engine::DesignState &state, QWidget *window)
+MainWindowServices programServices(Program &program, QWidget *window)
 {
+    engine::DesignState &state = program.state;
     MainWindowServices services;
     services.showStorageDialog = [&state, window](int mode) { ShowStorageDialog(state, mode, window); };
     services.silentSave = [&state, window] { return SilentSave(state, window); };
     services.databaseOpen = [] { return database::CurrentDatabase() != nullptr; };
     services.defaultValues = database::CurrentDefaultValues;
     services.saveDatabaseSetting = SaveDatabasePathSetting;
+    HiddenForms &forms = program.hiddenForms;
+    services.signDetailsForm = [&forms, &state, window] {
+        LoadSignDetailsForm(forms, state, window);
+        return forms.signDetails.data();
+    };
+    services.roadsideEnvironmentForm = [&forms, &state, window] {
+        LoadRoadsideEnvironmentForm(forms, state, window);
+        return forms.roadsideEnvironment.data();
+    };
+    // requestSignDetailsReload stays unset until the sign details form can
+    // reload; the stand-in has nothing to reload.
+    services.showStiffenerSpacing = [&state](QWidget *parent) { input::ShowStiffenerSpacingDialog(state, parent); };
+    services.showNotes = [&state](QWidget *parent) { input::ShowNotesDialog(state, parent); };
+    services.showClearZone = [&state](QWidget *parent) { input::ShowClearZoneWindow(state, parent); };
+    services.showDefaultValues = input::ShowDefaultValuesDialog;
+    services.showPrintSelection = ShowPrintSelectionStandIn;
     return services;
 }
 
@@ -69,7 +91,7 @@ std::unique_ptr<Program> Main(const StartupOptions &options)
 
     program->mainWindow = std::make_unique<Form5>(state, MainWindowServices{});
     Form5 &window = *program->mainWindow;
-    window.setServices(programServices(state, &window));
+    window.setServices(programServices(*program, &window));
     InstallDesignView(window);
     InstallStatusHints(window);
     platform::setProgressDisplay(&window.progressDisplay());
