@@ -13,3 +13,11 @@ void SaveSetting(const QString &key, const QString &value);
 inline const char *const CurrentDatabaseKey = "CurrentDatabase";
 
 } // namespace platform
+
+namespace platform {
+
+// The folder printed pages are saved to as PDF when no printer is configured;
+// the documents folder when not set.
+inline const char *const PrintPdfFolderKey = "PrintPdfFolder";
+
+} // namespace platform
