@@ -12,10 +12,6 @@ void SaveSetting(const QString &key, const QString &value);
 // The key of the current database's path.
 inline const char *const CurrentDatabaseKey = "CurrentDatabase";
 
-} // namespace platform
-
-namespace platform {
-
 // The folder printed pages are saved to as PDF when no printer is configured;
 // the documents folder when not set.
 inline const char *const PrintPdfFolderKey = "PrintPdfFolder";
