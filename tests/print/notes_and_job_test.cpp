@@ -11,7 +11,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
 
 #include "platform/settings.h"
 
@@ -271,6 +274,93 @@ TEST(PrintTarget, PdfInTheConfiguredFolderWhenNoPrinter)
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].text, print::PrintedFileMessage(target.pdfPath));
     EXPECT_TRUE(messages.calls[0].text.contains(QDir::toNativeSeparators(target.pdfPath)));
+}
+
+} // namespace
+} // namespace printtest
+
+namespace printtest {
+namespace {
+
+TEST(PrinterSurface, MeasuresAsTheRecordingDoes)
+{
+    QTemporaryDir folder;
+    const auto pdf = print::PrinterSurface::ForPdf(folder.filePath("m.pdf"));
+    print::RecordingSurface recording;
+    EXPECT_DOUBLE_EQ(pdf->unitsPerPoint(), recording.unitsPerPoint());
+    pdf->Font.Size = 8;
+    recording.Font.Size = 8;
+    EXPECT_DOUBLE_EQ(pdf->TextWidth(" Post Spacing is too wide"), recording.TextWidth(" Post Spacing is too wide"));
+    // Nothing drawn: no file.
+    EXPECT_TRUE(pdf->EndDoc());
+    EXPECT_FALSE(QFile::exists(folder.filePath("m.pdf")));
+}
+
+TEST(PrinterSurface, LandscapePagesAreLandscape)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("landscape.pdf");
+    const auto pdf = print::PrinterSurface::ForPdf(path);
+    print::SetupPage(*pdf, print::Landscape);
+    print::DrawPageFrame(*pdf, "Kelvora - Summary Form", "Mastra");
+    print::RestorePageFrame(*pdf);
+    pdf->NewPage();
+    ASSERT_TRUE(pdf->EndDoc());
+    QProcess info;
+    info.start("pdfinfo", {path});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(out.contains(QRegularExpression("Pages:\\s+1\\n"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QRegularExpression("Page size:\\s+842(\\.\\d+)? x 595"))) << out.toStdString();
+}
+
+} // namespace
+} // namespace printtest
+
+namespace printtest {
+namespace {
+
+// Pixels of a rendered page close to a colour.
+int CountNear(const QImage &image, QColor colour, int tolerance)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) <= tolerance && std::abs(c.green() - colour.green()) <= tolerance &&
+                std::abs(c.blue() - colour.blue()) <= tolerance)
+                ++n;
+        }
+    return n;
+}
+
+TEST(PrinterSurface, RenderedPageShowsFillsAndHatches)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("form.pdf");
+    const auto pdf = print::PrinterSurface::ForPdf(path);
+    print::PrintedDesign p;
+    p.PrintDesign = SampleDesign("J", "S", "P");
+    p.PrintDesign.BkgndColour[1] = 4;  // yellow
+    p.PrintDesign.MinimumClearance = 1500;
+    p.PrintSupport = SampleSupport();
+    p.PrintSupport.PostClearance[1] = 900;  // solid red
+    p.PrintSupportName = "CHS Steel";
+    print::SetupPage(*pdf, 1);
+    print::PrintDesignFormPage(*pdf, p);
+    ASSERT_TRUE(pdf->EndDoc());
+
+    QProcess render;
+    render.start("pdftoppm", {"-png", "-r", "60", "-singlefile", path, folder.filePath("page")});
+    ASSERT_TRUE(render.waitForFinished(30000));
+    QImage page(folder.filePath("page.png"));
+    ASSERT_FALSE(page.isNull());
+    page = page.convertToFormat(QImage::Format_RGB32);
+    EXPECT_GT(CountNear(page, QColor(255, 255, 0), 30), 200) << "yellow panel";
+    EXPECT_GT(CountNear(page, QColor(255, 0, 0), 60), 20) << "red post";
+    EXPECT_GT(CountNear(page, QColor(0xF0, 0xFF, 0xFF), 4), 5000) << "elevation box";
+    // Hatched posts and footings are lines, not a grey pattern brush.
+    EXPECT_GT(CountNear(page, QColor(0x40, 0x40, 0x40), 40) + CountNear(page, QColor(0x80, 0x80, 0), 40), 5);
 }
 
 } // namespace
