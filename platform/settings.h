@@ -12,4 +12,8 @@ void SaveSetting(const QString &key, const QString &value);
 // The key of the current database's path.
 inline const char *const CurrentDatabaseKey = "CurrentDatabase";
 
+// The folder printed pages are saved to as PDF when no printer is configured;
+// the documents folder when not set.
+inline const char *const PrintPdfFolderKey = "PrintPdfFolder";
+
 } // namespace platform

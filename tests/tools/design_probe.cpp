@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "probe_commands.h"
+#include "probe_print.h"
 #include "probe_store.h"
 
 int main(int argc, char** argv) {
@@ -13,9 +14,12 @@ int main(int argc, char** argv) {
     if (command.option == option) return command.run(rest, std::cin, std::cout, std::cerr);
   for (const probe::Command& command : probe::StoreCommands())
     if (command.option == option) return command.run(rest, std::cin, std::cout, std::cerr);
+  for (const probe::Command& command : probe::PrintCommands())
+    if (command.option == option) return command.run(rest, std::cin, std::cout, std::cerr);
 
   std::cerr << "design-probe: unknown option " << option << "\nUsage:\n";
   for (const probe::Command& command : probe::Commands()) std::cerr << "  " << command.usage << '\n';
   for (const probe::Command& command : probe::StoreCommands()) std::cerr << "  " << command.usage << '\n';
+  for (const probe::Command& command : probe::PrintCommands()) std::cerr << "  " << command.usage << '\n';
   return probe::kExitUsage;
 }

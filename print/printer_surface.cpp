@@ -1,0 +1,251 @@
+#include "print/printer_surface.h"
+
+#include "engine/reference_lists.h"
+#include "platform/services.h"
+#include "platform/settings.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainterPath>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace print {
+
+namespace {
+
+QColor ToColour(int32_t value)
+{
+    return QColor(engine::ColourRed(value), engine::ColourGreen(value), engine::ColourBlue(value));
+}
+
+double PrinterUnitsPerPoint(const QPrinter &printer)
+{
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    const auto orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? Landscape : Portrait;
+    return MapPage(area.width(), area.height(), orientation).unitsPerPoint();
+}
+
+} // namespace
+
+PrinterSurface::PrinterSurface(QPrinter &printer) : PrinterSurface(nullptr, printer) {}
+
+PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> owned, QPrinter &printer)
+    : PageSurface(PrinterUnitsPerPoint(printer)), owned_(std::move(owned)), printer_(printer)
+{
+}
+
+std::unique_ptr<PrinterSurface> PrinterSurface::ForPdf(const QString &path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                                       QPageLayout::Millimeter));
+    printer->setCreator(QStringLiteral("Kelvora"));
+    QPrinter &ref = *printer;
+    return std::unique_ptr<PrinterSurface>(new PrinterSurface(std::move(printer), ref));
+}
+
+PrinterSurface::~PrinterSurface()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+QString PrinterSurface::pdfPath() const
+{
+    return printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
+}
+
+void PrinterSurface::beginPage(int, int16_t orientation)
+{
+    const auto wanted = orientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (printer_.pageLayout().orientation() != wanted)
+        printer_.setPageOrientation(wanted);
+    if (!begun_) {
+        if (!painter_.begin(&printer_)) {
+            const QString file = pdfPath();
+            setFailure(file.isEmpty() ? QStringLiteral("The printer could not be started.")
+                                      : QStringLiteral("The printed pages could not be written to ") + file);
+            return;
+        }
+        begun_ = true;
+    } else if (!printer_.newPage()) {
+        setFailure(QStringLiteral("The printer refused a new page."));
+        return;
+    }
+    dpi_ = printer_.resolution();
+    const QRectF area = printer_.pageLayout().paintRect(QPageLayout::Millimeter);
+    const PageMapping m = MapPage(area.width(), area.height(), orientation);
+    const double pxPerMm = dpi_ / 25.4;
+    pxPerUnit_ = m.mmPerUnit * pxPerMm;
+    originX_ = m.originXmm * pxPerMm;
+    originY_ = m.originYmm * pxPerMm;
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+}
+
+QPointF PrinterSurface::device(double x, double y) const
+{
+    return {originX_ + x * pxPerUnit_, originY_ + y * pxPerUnit_};
+}
+
+double PrinterSurface::penWidth(int32_t width) const
+{
+    return std::max<int32_t>(width, 1) * dpi_ / 300.0;
+}
+
+void PrinterSurface::text(double x, double y, const QString &line, const PrintFont &font, int32_t colour)
+{
+    painter_.setFont(ToQFont(font));
+    painter_.setPen(ToColour(colour));
+    const QPointF at = device(x, y);
+    painter_.drawText(QRectF(at, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line);
+}
+
+void PrinterSurface::line(double x1, double y1, double x2, double y2, int32_t width, int32_t colour)
+{
+    painter_.setPen(QPen(ToColour(colour), penWidth(width), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter_.drawLine(device(x1, y1), device(x2, y2));
+}
+
+// Hatched fills are drawn as lines about 1 mm apart, clipped to the shape:
+// Qt's pattern brushes are sized in device pixels and print as grey.
+void PrinterSurface::fillPath(const QPainterPath &path, int32_t fillStyle, int32_t fillColour)
+{
+    if (fillStyle == FillSolid) {
+        painter_.fillPath(path, ToColour(fillColour));
+        return;
+    }
+    const bool up = fillStyle == FillUpwardDiagonal || fillStyle == 7;
+    const bool down = fillStyle == FillDownwardDiagonal || fillStyle == 7;
+    const bool horizontal = fillStyle == 2 || fillStyle == 6;
+    const bool vertical = fillStyle == 3 || fillStyle == 6;
+    if (!up && !down && !horizontal && !vertical)
+        return;  // transparent
+    const QRectF r = path.boundingRect();
+    const double step = dpi_ / 25.4;
+    painter_.save();
+    painter_.setClipPath(path, Qt::IntersectClip);
+    painter_.setPen(QPen(ToColour(fillColour), dpi_ / 300.0, Qt::SolidLine, Qt::FlatCap));
+    const double w = r.width();
+    const double h = r.height();
+    for (double t = -h; t <= w + step; t += step) {
+        if (up)
+            painter_.drawLine(QPointF(r.left() + t, r.bottom()), QPointF(r.left() + t + h, r.top()));
+        if (down)
+            painter_.drawLine(QPointF(r.left() + t, r.top()), QPointF(r.left() + t + h, r.bottom()));
+    }
+    if (horizontal)
+        for (double y = r.top(); y <= r.bottom(); y += step)
+            painter_.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    if (vertical)
+        for (double x = r.left(); x <= r.right(); x += step)
+            painter_.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
+    painter_.restore();
+}
+
+void PrinterSurface::box(double left, double top, double right, double bottom, int32_t width, int32_t colour,
+                         int32_t fillStyle, int32_t fillColour)
+{
+    const QRectF r(device(left, top), device(right, bottom));
+    QPainterPath path;
+    path.addRect(r);
+    fillPath(path, fillStyle, fillColour);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.setPen(QPen(ToColour(colour), penWidth(width), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter_.drawRect(r);
+}
+
+void PrinterSurface::arc(double cx, double cy, double radius, double start, double span, bool sector,
+                         int32_t width, int32_t colour, int32_t fillStyle, int32_t fillColour)
+{
+    const QPointF c = device(cx, cy);
+    const double r = radius * pxPerUnit_;
+    const QRectF bounds(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    const double startDeg = start * 180.0 / std::numbers::pi;
+    const double spanDeg = span * 180.0 / std::numbers::pi;
+    QPainterPath path;
+    if (sector) {
+        path.moveTo(c);
+        path.arcTo(bounds, startDeg, spanDeg);
+        path.closeSubpath();
+        fillPath(path, fillStyle, fillColour);
+    } else {
+        path.arcMoveTo(bounds, startDeg);
+        path.arcTo(bounds, startDeg, spanDeg);
+    }
+    painter_.setBrush(Qt::NoBrush);
+    painter_.setPen(QPen(ToColour(colour), penWidth(width), Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter_.drawPath(path);
+}
+
+void PrinterSurface::pageBreak(int)
+{
+    // The next page begins at its first drawing.
+}
+
+bool PrinterSurface::endDocument(bool abort)
+{
+    const QString file = pdfPath();
+    if (!begun_)
+        return true;  // nothing was drawn: no document
+    if (abort)
+        printer_.abort();
+    const bool ended = painter_.end();
+    begun_ = false;
+    if (abort) {
+        if (!file.isEmpty())
+            QFile::remove(file);
+        return true;
+    }
+    if (!ended) {
+        setFailure(QStringLiteral("The printed pages could not be completed."));
+        if (!file.isEmpty())
+            QFile::remove(file);
+    }
+    return ended;
+}
+
+// ---------------------------------------------------------------------------
+
+PrintTarget OpenPrintTarget(const QString &documentName)
+{
+    PrintTarget target;
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        target.printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        target.printer->setDocName(documentName);
+        target.surface = std::make_unique<PrinterSurface>(*target.printer);
+        return target;
+    }
+    QString folder = platform::GetSetting(QString::fromLatin1(platform::PrintPdfFolderKey));
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(folder);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss"));
+    target.pdfPath = QDir(folder).filePath(documentName + QStringLiteral(" ") + stamp + QStringLiteral(".pdf"));
+    target.surface = PrinterSurface::ForPdf(target.pdfPath);
+    return target;
+}
+
+QString PrintedFileMessage(const QString &path)
+{
+    return QStringLiteral("No printer is configured. The pages were saved to ") + QDir::toNativeSeparators(path);
+}
+
+void TellPrintedFile(const PrintTarget &target)
+{
+    if (target.pdfPath.isEmpty() || !QFile::exists(target.pdfPath))
+        return;
+    platform::showMessage(PrintedFileMessage(target.pdfPath), platform::MessageTitle(QStringLiteral("Print")),
+                          platform::MessageButtons::Ok, platform::MessageIcon::Information);
+}
+
+} // namespace print

@@ -1,0 +1,69 @@
+#pragma once
+// The page surface on a QPrinter: the system's default printer, or an A4 PDF
+// file when no printer is configured (or when a caller asks for a file).
+
+#include "print/page_surface.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+
+namespace print {
+
+class PrinterSurface final : public PageSurface {
+public:
+    // Paints on a printer the caller has set up; the surface does not own it.
+    explicit PrinterSurface(QPrinter &printer);
+    // An A4 PDF written to `path` (5 mm margins). The file is made at the
+    // first drawing; a document with no drawing leaves no file, and an
+    // aborted one is removed.
+    static std::unique_ptr<PrinterSurface> ForPdf(const QString &path);
+    ~PrinterSurface() override;
+
+    // The PDF file, or empty when printing to a printer.
+    QString pdfPath() const;
+
+protected:
+    void beginPage(int page, int16_t orientation) override;
+    void text(double x, double y, const QString &line, const PrintFont &font, int32_t colour) override;
+    void line(double x1, double y1, double x2, double y2, int32_t width, int32_t colour) override;
+    void box(double left, double top, double right, double bottom, int32_t width, int32_t colour,
+             int32_t fillStyle, int32_t fillColour) override;
+    void arc(double cx, double cy, double radius, double start, double span, bool sector, int32_t width,
+             int32_t colour, int32_t fillStyle, int32_t fillColour) override;
+    void pageBreak(int page) override;
+    bool endDocument(bool abort) override;
+
+private:
+    PrinterSurface(std::unique_ptr<QPrinter> owned, QPrinter &printer);
+    QPointF device(double x, double y) const;
+    double penWidth(int32_t width) const;
+    void fillPath(const QPainterPath &path, int32_t fillStyle, int32_t fillColour);
+
+    std::unique_ptr<QPrinter> owned_;
+    QPrinter &printer_;
+    QPainter painter_;
+    bool begun_ = false;
+    double dpi_ = 1200.0;
+    double pxPerUnit_ = 1.0;
+    double originX_ = 0.0;
+    double originY_ = 0.0;
+};
+
+// Where a print job goes: the default printer when one is configured, else a
+// new A4 PDF in the folder of setting PrintPdfFolder (the documents folder by
+// default), named after the document and the time.
+struct PrintTarget {
+    std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<PrinterSurface> surface;
+    QString pdfPath;  // empty for a printer
+};
+PrintTarget OpenPrintTarget(const QString &documentName);
+
+// After EndDoc: tells the engineer where a PDF went (nothing for a printer).
+void TellPrintedFile(const PrintTarget &target);
+
+// The message text that names the PDF file.
+QString PrintedFileMessage(const QString &path);
+
+} // namespace print
