@@ -49,6 +49,8 @@ Form6::Form6(int soilType, QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Guide to Foundation Strength Options"));
     setModal(true);
     SSIndexTab1 = new QTabWidget(this);
+    // All four soil types in view at once: the dialog widens to its tabs.
+    SSIndexTab1->setUsesScrollButtons(false);
     // One "Selected" per page, acting as one group across the pages.
     selected_ = new QButtonGroup(this);
     selected_->setExclusive(true);
@@ -91,7 +93,7 @@ Form6::Form6(int soilType, QWidget *parent) : QDialog(parent)
 
     SetGroupChoice(*selected_, soilType - 1);
     SSIndexTab1->setCurrentIndex(0);
-    resize(560, sizeHint().height());
+    adjustSize();
     database::CentreOnScreen(this);
 }
 

@@ -150,6 +150,7 @@ TEST(FoundationStrengthGuide, EnterAndEscOnEveryPage)
             guide.pages()->setCurrentIndex(page);
             clickOption(guide.selectedOption(page));
             guide.selectedOption(page)->setFocus();
+            input_testing::failOnStrayModal(&guide, &guide);
             QTest::keyClick(guide.selectedOption(page), key);
             EXPECT_FALSE(guide.isVisible()) << page;
             EXPECT_EQ(guide.result(), result) << page << " key " << key;

@@ -53,4 +53,18 @@ void whenModal(std::function<void(D &)> act)
     QTimer::singleShot(0, *poll);
 }
 
+// A guard for a key that must close the dialog itself: if the key pressed a
+// button that opened another dialog instead, that dialog is closed after a
+// while (so the test ends) and the test fails. `context` ends the guard.
+inline void failOnStrayModal(QObject *context, QWidget *expected)
+{
+    QTimer::singleShot(1000, context, [expected] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && dialog != expected) {
+            ADD_FAILURE() << "the key opened " << dialog->windowTitle().toStdString();
+            dialog->reject();
+        }
+    });
+}
+
 } // namespace input_testing

@@ -138,6 +138,11 @@ struct ChangeCase {
     bool redesign;
 };
 
+void PrintTo(const ChangeCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class RoadsideEnvironmentChanges : public RoadsideEnvironment, public testing::WithParamInterface<ChangeCase> {};
 
 TEST_P(RoadsideEnvironmentChanges, OkAppliesTheChangeAndSetsTheFlags)
@@ -221,6 +226,7 @@ TEST_P(RoadsideEnvironmentKeys, CloseWithoutApplying)
     form.show();
     clickOption(form.regionOption(2));
     form.regionOption(2)->setFocus();
+    input_testing::failOnStrayModal(&form, &form);
     QTest::keyClick(form.regionOption(2), GetParam());
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Rejected);
@@ -263,6 +269,11 @@ struct OutOfRangeCase {
     int16_t soilType;
     int16_t collisionRisk;
 };
+
+void PrintTo(const OutOfRangeCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class RoadsideEnvironmentOutOfRange : public RoadsideEnvironment,
                                       public testing::WithParamInterface<OutOfRangeCase> {};

@@ -41,6 +41,11 @@ struct ClickCase {
     MapImageRect image;
 };
 
+void PrintTo(const ClickCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class WindMapZoomClicks : public testing::TestWithParam<ClickCase> {};
 
 TEST_P(WindMapZoomClicks, PlaceAndSizeThePicture)
