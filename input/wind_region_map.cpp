@@ -75,6 +75,13 @@ void WindMapView::mousePressEvent(QMouseEvent *event)
     PressMap(zoom_, p.x(), p.y());
 }
 
+// The second press of a double click is not a press on the map: a double
+// click zooms one step, not two.
+void WindMapView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 void WindMapView::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF p = imagePoint(event->position());

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -99,6 +100,23 @@ TEST_F(WindRegionMap, AReleaseWithoutAPressDoesNothingAndTheMiddleButtonEndsAPre
     QTest::mouseRelease(&view(), Qt::LeftButton, {}, QPoint(200, 150));
     EXPECT_EQ(view().zoom().ZoomLevel, 0);
     EXPECT_EQ(view().zoom().image, (MapImageRect{0, 0, 9735, 6495}));
+}
+
+// As the system delivers a double click: press, release, double click, release.
+TEST_F(WindRegionMap, ADoubleClickZoomsOneStep)
+{
+    const QPointF at(200, 150);
+    const QPointF global = view().mapToGlobal(at);
+    const std::pair<QEvent::Type, Qt::MouseButtons> sequence[] = {{QEvent::MouseButtonPress, Qt::LeftButton},
+                                                                  {QEvent::MouseButtonRelease, Qt::NoButton},
+                                                                  {QEvent::MouseButtonDblClick, Qt::LeftButton},
+                                                                  {QEvent::MouseButtonRelease, Qt::NoButton}};
+    for (const auto &[type, buttons] : sequence) {
+        QMouseEvent event(type, at, global, Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&view(), &event);
+    }
+    EXPECT_EQ(view().zoom().ZoomLevel, 1);
+    EXPECT_EQ(view().zoom().image, (MapImageRect{668, 98, 13629, 9093}));
 }
 
 std::vector<int> markedSwatches(const input::Form4 &map)
