@@ -1,5 +1,7 @@
 #include "app/hidden_forms.h"
 
+#include "input/roadside_environment_dialog.h"
+
 #include <QDialog>
 
 namespace app {
@@ -21,10 +23,10 @@ void LoadSignDetailsForm(HiddenForms &forms, engine::DesignState &, QWidget *own
         forms.signDetails = standIn(QStringLiteral("Sign Details Entry Form"), owner);
 }
 
-void LoadRoadsideEnvironmentForm(HiddenForms &forms, engine::DesignState &, QWidget *owner)
+void LoadRoadsideEnvironmentForm(HiddenForms &forms, engine::DesignState &state, QWidget *owner)
 {
     if (!forms.roadsideEnvironment)
-        forms.roadsideEnvironment = standIn(QStringLiteral("Roadside Environment"), owner);
+        forms.roadsideEnvironment = new input::Form2(state, owner);
 }
 
 } // namespace app
