@@ -1,5 +1,7 @@
 #include "app/hidden_forms.h"
 
+#include "input/sign_details_form.h"
+
 #include <QDialog>
 
 namespace app {
@@ -15,10 +17,13 @@ QWidget *standIn(const QString &caption, QWidget *owner)
 
 } // namespace
 
-void LoadSignDetailsForm(HiddenForms &forms, engine::DesignState &, QWidget *owner)
+void LoadSignDetailsForm(HiddenForms &forms, engine::DesignState &state, QWidget *owner)
 {
-    if (!forms.signDetails)
-        forms.signDetails = standIn(QStringLiteral("Sign Details Entry Form"), owner);
+    if (!forms.signDetails) {
+        auto *form = new input::Form1(state, owner);
+        form->hide();
+        forms.signDetails = form;
+    }
 }
 
 void LoadRoadsideEnvironmentForm(HiddenForms &forms, engine::DesignState &, QWidget *owner)
