@@ -8,6 +8,7 @@
 #include "engine/design_state.h"
 #include "engine/reference_lists.h"
 #include "engine/vb.h"
+#include "input/sign_details_form.h"
 #include "platform/services.h"
 
 #include <QAction>
@@ -312,6 +313,7 @@ void Form5::resetDesign()
 {
     const engine::DefaultValues defaults = services_.defaultValues ? services_.defaultValues() : engine::DefaultValues{};
     engine::ResetDesignData(state_, defaults);
+    input::Form1::requestReloadOf(this);
 }
 
 bool Form5::eventFilter(QObject *watched, QEvent *event)
@@ -432,6 +434,7 @@ void Form5::FileOpen()
     }
     if (services_.showStorageDialog)
         services_.showStorageDialog(0);
+    input::Form1::requestReloadOf(this);
     if (isVisible())
         FormActivate();
 }

@@ -71,6 +71,14 @@ void Form1::setPanelsPage(std::unique_ptr<PanelsPage> page) { panels_ = std::mov
 
 void Form1::requestReload() { vars_.ReloadPending = true; }
 
+void Form1::requestReloadOf(QObject *owner)
+{
+    if (!owner)
+        return;
+    for (Form1 *form : owner->findChildren<Form1 *>(QString(), Qt::FindDirectChildrenOnly))
+        form->requestReload();
+}
+
 void Form1::connectHandlers()
 {
     for (int i = 0; i < static_cast<int>(text1_.size()); ++i)

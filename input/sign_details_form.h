@@ -90,6 +90,9 @@ public:
     // The open design was replaced (a new design, a load): the next
     // activation copies it in afresh, also while the form stays shown.
     void requestReload();
+    // The same for the form `owner` holds, if it holds one: the window that
+    // replaces the open design need not keep a pointer to the form.
+    static void requestReloadOf(QObject *owner);
 
     // The lifecycle handlers. Form_Activate runs on every showing and when
     // the engineer comes back from another window of the program.

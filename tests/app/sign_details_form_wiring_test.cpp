@@ -1,0 +1,91 @@
+// The sign details form as the program holds it: loaded hidden for the run by
+// the main window, and told to copy the open design in afresh whenever the
+// window replaces that design.
+
+#include "app_test_support.h"
+
+#include "app/hidden_forms.h"
+#include "app/main_window.h"
+#include "common/test_services.h"
+#include "engine/design_state.h"
+#include "input/sign_details_form.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SignDetailsWiring : ::testing::Test {
+    engine::DesignState state;
+    app_testing::FakeStorage storage;
+    std::unique_ptr<app::Form5> window;
+    app::HiddenForms forms;
+    testing_support::RecordingMessages messages;
+
+    void SetUp() override
+    {
+        engine::ResetDesignData(state, engine::DefaultValues{});
+        window = std::make_unique<app::Form5>(state, storage.services(state));
+        window->FormLoad();
+        app::LoadSignDetailsForm(forms, state, window.get());
+    }
+    input::Form1 *form() { return qobject_cast<input::Form1 *>(forms.signDetails.data()); }
+
+    // The form left open modeless with an edit in progress.
+    void editModeless()
+    {
+        engine::CopyDesignRecord(app_testing::sampleDesign(), state.CurrentDesign);
+        form()->show();
+        QApplication::processEvents();
+        form()->Text4(2)->setText(QStringLiteral("EDITED"));
+        ASSERT_FALSE(form()->variables().ReloadPending);
+    }
+};
+
+} // namespace
+
+TEST_F(SignDetailsWiring, TheFormIsLoadedHiddenOnceForTheRun)
+{
+    ASSERT_NE(form(), nullptr);
+    EXPECT_FALSE(form()->isVisible());
+    EXPECT_EQ(form()->parent(), window.get());
+    EXPECT_EQ(form()->windowTitle(), "Sign Details Entry Form");
+    input::Form1 *first = form();
+    app::LoadSignDetailsForm(forms, state, window.get());
+    EXPECT_EQ(form(), first);
+}
+
+TEST_F(SignDetailsWiring, ALoadedDesignReplacesTheFormsWorkingCopy)
+{
+    editModeless();
+    engine::DesignRecord loaded = app_testing::sampleDesign();
+    loaded.SignPos = "LOADED";
+    storage.onShow = [&](int mode) {
+        if (mode == 0)
+            engine::CopyDesignRecord(loaded, state.CurrentDesign);
+    };
+    window->FileOpen();
+    EXPECT_TRUE(form()->variables().ReloadPending);
+    form()->hide();
+    form()->show();
+    QApplication::processEvents();
+    EXPECT_EQ(form()->Text4(2)->text(), "LOADED");
+    form()->hide();
+}
+
+TEST_F(SignDetailsWiring, ANewDesignReplacesTheFormsWorkingCopy)
+{
+    editModeless();
+    // File, Open with a changed design saved first: the design is reset.
+    state.DesignChanged = engine::VbTrue;
+    state.DesignOpen = engine::VbTrue;
+    messages.script({platform::MessageAnswer::Yes});
+    window->FileOpen();
+    EXPECT_TRUE(form()->variables().ReloadPending);
+    form()->hide();
+    form()->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(form()->Text4(2)->text().isEmpty());
+    form()->hide();
+}
