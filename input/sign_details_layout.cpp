@@ -407,6 +407,8 @@ QWidget *Form1::buildSignPage()
     tab3_->addTab(buildSignSlotPage(3), QStringLiteral("Upper Sign"));
     tab3_->addTab(buildSignSlotPage(4), QStringLiteral("Back Sign"));
     tab3_->addTab(buildSeparationPage(), QStringLiteral("Separation Details"));
+    // Every panel tab in sight, without scrolling.
+    tab3_->setMinimumWidth(tab3_->tabBar()->sizeHint().width() + 12);
 
     // The layout view's frame; the panels page draws into it.
     frame3d7_ = new QGroupBox(QStringLiteral("Sign Layout View"), page);
