@@ -396,7 +396,8 @@ TEST_F(FormTest, EscapeAndTheCloseBoxAreCancel)
 {
     showDesign(input_testing::sampleDesign());
     form->Text1(0)->setText(QStringLiteral("2100"));
-    input_testing::keyClick(form.get(), Qt::Key_Escape);
+    form->Text1(0)->setFocus();
+    input_testing::keyClick(form->Text1(0), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(vars().ReloadPending);
     EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2000);
@@ -422,4 +423,14 @@ TEST_F(FormTest, EnterInABoxPressesNothing)
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+}
+
+TEST_F(FormTest, AnActivationDeliveredDuringTheYieldIsNotRunInside)
+{
+    // Queued before the showing, delivered by the activation's own yield.
+    QTimer::singleShot(0, form.get(), [this] { form->Form_Activate(); });
+    showDesign(input_testing::sampleDesign());
+    EXPECT_EQ(calls.directoryFills, 1);
+    EXPECT_EQ(form->Text4(0)->text(), "J100");
+    EXPECT_FALSE(vars().Filling);
 }
