@@ -11,6 +11,9 @@
 #include "input/sign_details_form.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -88,4 +91,35 @@ TEST_F(SignDetailsWiring, ANewDesignReplacesTheFormsWorkingCopy)
     QApplication::processEvents();
     EXPECT_TRUE(form()->Text4(2)->text().isEmpty());
     form()->hide();
+}
+
+// What Edit, Sign Details will do: the form shown modally over the window
+// with the loaded design; the engineer changes the sign position and a width
+// and presses OK; the window's next activation shows the new key.
+TEST_F(SignDetailsWiring, AnAcceptedFormChangesWhatTheWindowShows)
+{
+    engine::DesignRecord stored = app_testing::sampleDesign();
+    stored.SignCode[1] = "G9-1";
+    storage.onShow = [&](int mode) {
+        if (mode == 0)
+            engine::CopyDesignRecord(stored, state.CurrentDesign);
+    };
+    window->FileOpen();
+    window->FormActivate();
+    ASSERT_EQ(window->jobKeyField(2)->text(), "P1");
+
+    QTimer::singleShot(100, form(), [this] {
+        EXPECT_EQ(form()->Text4(2)->text(), "P1");
+        form()->Text4(2)->setText(QStringLiteral("P9"));
+        form()->Text1(0)->setText(QStringLiteral("2100"));
+        form()->Command1(1)->click();
+        if (form()->isVisible())
+            form()->Command1(0)->click();  // refused: end the showing
+    });
+    EXPECT_EQ(form()->exec(), QDialog::Accepted);
+    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
+    EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2100);
+    window->FormActivate();
+    EXPECT_EQ(window->jobKeyField(2)->text(), "P9");
 }
