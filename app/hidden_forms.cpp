@@ -1,26 +1,17 @@
 #include "app/hidden_forms.h"
 
 #include "input/roadside_environment_dialog.h"
-
-#include <QDialog>
+#include "input/sign_details_form.h"
 
 namespace app {
-namespace {
 
-QWidget *standIn(const QString &caption, QWidget *owner)
+void LoadSignDetailsForm(HiddenForms &forms, engine::DesignState &state, QWidget *owner)
 {
-    auto *form = new QDialog(owner);
-    form->setWindowTitle(caption);
-    form->hide();
-    return form;
-}
-
-} // namespace
-
-void LoadSignDetailsForm(HiddenForms &forms, engine::DesignState &, QWidget *owner)
-{
-    if (!forms.signDetails)
-        forms.signDetails = standIn(QStringLiteral("Sign Details Entry Form"), owner);
+    if (!forms.signDetails) {
+        auto *form = new input::Form1(state, owner);
+        form->hide();
+        forms.signDetails = form;
+    }
 }
 
 void LoadRoadsideEnvironmentForm(HiddenForms &forms, engine::DesignState &state, QWidget *owner)

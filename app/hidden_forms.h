@@ -19,8 +19,7 @@ struct HiddenForms {
 };
 
 // Each loads its form hidden, owned by `owner` (the main window), if it is not
-// loaded already. Until the input forms exist these load empty stand-ins with
-// the forms' captions, so start-up runs its full sequence.
+// loaded already.
 void LoadSignDetailsForm(HiddenForms &forms, engine::DesignState &state, QWidget *owner);
 void LoadRoadsideEnvironmentForm(HiddenForms &forms, engine::DesignState &state, QWidget *owner);
 

@@ -13,6 +13,7 @@
 #include "input/clear_zone_window.h"
 #include "input/default_values_dialog.h"
 #include "input/notes_dialog.h"
+#include "input/sign_details_form.h"
 #include "input/stiffener_spacing_dialog.h"
 #include "platform/services.h"
 #include "platform/settings.h"
@@ -42,8 +43,10 @@ MainWindowServices programServices(Program &program, QWidget *window)
         LoadRoadsideEnvironmentForm(forms, state, window);
         return forms.roadsideEnvironment.data();
     };
-    // requestSignDetailsReload stays unset until the sign details form can
-    // reload; the stand-in has nothing to reload.
+    services.requestSignDetailsReload = [&forms] {
+        if (auto *form = qobject_cast<input::Form1 *>(forms.signDetails.data()))
+            form->requestReload();
+    };
     services.showStiffenerSpacing = [&state](QWidget *parent) { input::ShowStiffenerSpacingDialog(state, parent); };
     services.showNotes = [&state](QWidget *parent) { input::ShowNotesDialog(state, parent); };
     services.showClearZone = [&state](QWidget *parent) { input::ShowClearZoneWindow(state, parent); };

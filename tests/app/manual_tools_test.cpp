@@ -8,6 +8,9 @@
 // - pictures of the design elevation of each sample design and support kind,
 //   and of the sign pop-up (KELVORA_SCREENSHOT_DIR names the folder, /tmp by
 //   default; the designs are stored with the design probe).
+// - pictures of the sign details form's three pages and its sign tabs with
+//   three front panels and a back panel (KELVORA_SCREENSHOT_DIR names the
+//   folder, /tmp by default).
 
 #include "app_test_support.h"
 #include "elevation_designs.h"
@@ -20,9 +23,13 @@
 #include "database/database_file.h"
 #include "database/design_store.h"
 #include "engine/design_run.h"
+#include "input/sign_details_form.h"
 #include "platform/settings.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
@@ -218,4 +225,59 @@ TEST(ManualTools, DISABLED_ScreenshotsOfTheElevation)
     window.hide();
     database::CloseCurrentDatabase();
     testing_support::clearSettings();
+}
+
+TEST(ManualTools, DISABLED_ScreenshotsOfTheSignDetailsForm)
+{
+    testing_support::RecordingMessages messages;
+    engine::DesignState state;
+    engine::ResetDesignData(state, engine::DefaultValues{});
+    engine::DesignRecord design = app_testing::sampleDesign();
+    design.JobCode = "M&R 2026";
+    design.JobSection = "Hwy 7 North";
+    design.SignPos = "CH 12.450";
+    design.NumFrontSigns = 3;
+    design.SignCode[1] = "G9-1";
+    for (size_t k = 2; k <= 3; ++k) {
+        design.FrontSignWidth[k] = 2400;
+        design.FrontSignDepth[k] = 600;
+        design.FrontSignClearance[k] = 100;
+    }
+    design.SignCode[2] = "R2-4";
+    design.SignCode[3] = "G1-2";
+    design.NumBackSigns = 1;
+    design.BackSignWidth = 1800;
+    design.BackSignDepth = 900;
+    design.BackSignClearance = 200;
+    design.SignCode[4] = "G9-1B";
+    design.BkgndColour[2] = 1;
+    design.SegLength[2] = 3000;
+    design.SegLength[3] = 2500;
+    engine::CopyDesignRecord(design, state.CurrentDesign);
+
+    input::Form1 form(state);
+    form.show();
+    QApplication::processEvents();
+    QString folder = qEnvironmentVariable("KELVORA_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        folder = QStringLiteral("/tmp");
+    const auto shoot = [&](const QString &name) {
+        QApplication::processEvents();
+        const QString path = folder + QStringLiteral("/kelvora-sign-details-") + name + QStringLiteral(".png");
+        EXPECT_TRUE(form.grab().save(path));
+        std::printf("sign details form picture: %s\n", qPrintable(path));
+    };
+    shoot(QStringLiteral("job"));
+    form.SSIndexTab1()->setCurrentIndex(1);
+    shoot(QStringLiteral("slope"));
+    form.SSIndexTab1()->setCurrentIndex(2);
+    // The panel counts as the engineer chooses them.
+    form.option(input::OptionArray::Option3D2, 3)->click();
+    form.option(input::OptionArray::Option3D3, 1)->click();
+    shoot(QStringLiteral("panels"));
+    form.SSIndexTab3()->setCurrentIndex(2);
+    shoot(QStringLiteral("middle-sign"));
+    form.SSIndexTab3()->setCurrentIndex(5);
+    shoot(QStringLiteral("separations"));
+    form.hide();
 }
