@@ -14,6 +14,7 @@
 #include "engine/design_state.h"
 #include "engine/design_tables.h"
 #include "probe_json.h"
+#include "probe_view3d.h"
 
 namespace probe {
 
@@ -175,6 +176,7 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"", "design-probe < design.json     run a design and print the results", RunDesignCommand},
       {"--charts", "design-probe --charts          print the strut capacity charts", PrintChartsCommand},
+      {"--view3d", "design-probe --view3d WIDTH HEIGHT < design.json   print the 3-D view's scene (twips)", View3DCommand},
   };
   return commands;
 }
