@@ -197,14 +197,19 @@ void FormResize(Form5 &window)
 {
     if (window.isMinimized())
         return;
+    // The rule is on the outer frame; the client follows. Whole pixels are
+    // taken upwards so a set size never falls back below its minimum.
     const double tpp = platform::TwipsPerPixel(window);
     const QRect frame = window.frameGeometry();
-    const FrameSize wanted = ApplyMinimumFrameSize(twips(frame.width(), tpp), twips(frame.height(), tpp));
-    const int wantedWidth = static_cast<int>(std::ceil(wanted.width / tpp));
-    const int wantedHeight = static_cast<int>(std::ceil(wanted.height / tpp));
-    if (wanted.width != twips(frame.width(), tpp) || wanted.height != twips(frame.height(), tpp))
-        window.resize(window.width() + (wanted.width != twips(frame.width(), tpp) ? wantedWidth - frame.width() : 0),
-                      window.height() + (wanted.height != twips(frame.height(), tpp) ? wantedHeight - frame.height() : 0));
+    const float frameWidth = twips(frame.width(), tpp);
+    const float frameHeight = twips(frame.height(), tpp);
+    const FrameSize wanted = ApplyMinimumFrameSize(frameWidth, frameHeight);
+    if (wanted.width != frameWidth || wanted.height != frameHeight) {
+        const int growWidth = wanted.width != frameWidth ? static_cast<int>(std::ceil(wanted.width / tpp)) - frame.width() : 0;
+        const int growHeight =
+            wanted.height != frameHeight ? static_cast<int>(std::ceil(wanted.height / tpp)) - frame.height() : 0;
+        window.resize(window.width() + growWidth, window.height() + growHeight);
+    }
     ApplyMainWindowLayout(window);
     window.update();
     engine::DesignState &state = window.designState();
