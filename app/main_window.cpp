@@ -3,6 +3,9 @@
 #include "app/about_box.h"
 #include "app/edit_result_dialog.h"
 #include "app/main_menus.h"
+#include "app/main_window_layout.h"
+#include "app/view3d.h"
+
 #include "app/record_text.h"
 #include "app/result_panel.h"
 #include "app/warnings_box.h"
@@ -23,8 +26,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace app {
@@ -80,6 +81,9 @@ Form5::Form5(engine::DesignState &state, MainWindowServices services, QWidget *p
     buildWindow();
     buildMenus();
     progress_ = std::make_unique<StatusProgress>(gauge_, this);
+    view3D_ = new View3D(*this);
+    views_.layoutView3D = [this] { view3D_->LayoutView3D(); };
+    InstallFormResize(*this);
 }
 
 Form5::~Form5()
@@ -92,56 +96,53 @@ Form5::~Form5()
 
 void Form5::buildWindow()
 {
-    auto *outer = new QWidget(this);  // holds the results pane
+    // The client area holds the outer pane and, over it, the 3-D view. Every
+    // part is placed by the window's layout model (app/main_window_layout.h);
+    // only the result rows keep a grid of their own at their designer place.
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    auto *outer = new QWidget(client);  // holds the job key, the results pane and the status bar
     outer->setObjectName(QStringLiteral("Panel3D1"));
-    auto *outerLayout = new QVBoxLayout(outer);
-    outerLayout->setContentsMargins(8, 8, 8, 4);
 
     resultsPane_ = new QGroupBox(QStringLiteral("Support Posts"), outer);
     resultsPane_->setObjectName(QStringLiteral("Panel3D3"));
-    outerLayout->addWidget(resultsPane_);
-    auto *paneLayout = new QVBoxLayout(resultsPane_);
 
     // Job key row: three captions and three equal fields across the pane.
-    auto *keyRow = new QHBoxLayout;
     const std::array<QString, 3> keyCaptions{QStringLiteral("Job Number"), QStringLiteral("Job Section"),
                                              QStringLiteral("Sign Position")};
     for (size_t i = 0; i < 3; ++i) {
-        auto *caption = new QLabel(keyCaptions[i], resultsPane_);
+        auto *caption = new QLabel(keyCaptions[i], outer);
         caption->setObjectName(QStringLiteral("Label4_%1").arg(i));
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         // The fields show the key as typed: a plain-text label without a buddy
         // has no access key, so an ampersand in a job code shows as itself.
-        jobKey_[i] = valueLabel(QStringLiteral("Panel3D4_%1").arg(i), resultsPane_);
-        keyRow->addWidget(caption);
-        keyRow->addWidget(jobKey_[i], 1);
-        if (i < 2)
-            keyRow->addSpacing(16);
+        jobKey_[i] = valueLabel(QStringLiteral("Panel3D4_%1").arg(i), outer);
+        jobKey_[i]->setMinimumWidth(0);
     }
-    paneLayout->addLayout(keyRow);
-
-    auto *body = new QHBoxLayout;
-    paneLayout->addLayout(body, 1);
 
     // Result rows: captions and values of the viewed kind.
-    auto *grid = new QGridLayout;
+    auto *rows = new QWidget(resultsPane_);
+    rows->setObjectName(QStringLiteral("ResultRows"));
+    auto *grid = new QGridLayout(rows);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(3);
     auto &values = results_->values;
     for (int row = 0; row < ResultRowCount; ++row)
-        values[static_cast<size_t>(row)] = valueLabel(QStringLiteral("Label8_%1").arg(row), resultsPane_);
+        values[static_cast<size_t>(row)] = valueLabel(QStringLiteral("Label8_%1").arg(row), rows);
     int line = 0;
-    const auto addRow = [&](QLabel *caption, int valueRow) {
-        grid->addWidget(caption, line, 0);
-        grid->addWidget(values[static_cast<size_t>(valueRow)], line, 1);
+    const auto addRow = [&](QGridLayout *into, QLabel *caption, int valueRow) {
+        into->addWidget(caption, line, 0);
+        into->addWidget(values[static_cast<size_t>(valueRow)], line, 1);
         ++line;
     };
-    const auto caption = [this](const QString &text, int index) {
-        auto *label = new QLabel(text, resultsPane_);
+    const auto caption = [](const QString &text, int index, QWidget *parent) {
+        auto *label = new QLabel(text, parent);
         label->setObjectName(QStringLiteral("Label2_%1").arg(index));
         return label;
     };
     // Adjust buttons beside the adjustable rows open the edit-result dialog.
     const auto addAdjust = [&](int index, int rowSpan) {
-        auto *button = new QPushButton(QStringLiteral("..."), resultsPane_);
+        auto *button = new QPushButton(QStringLiteral("..."), rows);
         button->setObjectName(QStringLiteral("Command3D4_%1").arg(index));
         button->setFixedWidth(28);
         button->setFocusPolicy(Qt::NoFocus);
@@ -150,58 +151,60 @@ void Form5::buildWindow()
         adjustButtons_[static_cast<size_t>(index)] = button;
         grid->addWidget(button, line - 1, 2, rowSpan, 1, Qt::AlignVCenter);
     };
-    addRow(caption(QStringLiteral("Number"), 0), 0);
+    addRow(grid, caption(QStringLiteral("Number"), 0, rows), 0);
     addAdjust(0, 1);
-    addRow(caption(QStringLiteral("Spacing"), 1), 1);
+    addRow(grid, caption(QStringLiteral("Spacing"), 1, rows), 1);
     addAdjust(1, 1);
-    addRow(caption(QStringLiteral("Clearance above road edge"), 12), 2);
+    addRow(grid, caption(QStringLiteral("Clearance above road edge"), 12, rows), 2);
     addAdjust(2, 1);
-    addRow(caption(QStringLiteral("Distance from carriageway"), 11), 3);
+    addRow(grid, caption(QStringLiteral("Distance from carriageway"), 11, rows), 3);
     addAdjust(3, 1);
-    addRow(caption(QStringLiteral("Kerb Post Length"), 2), 4);
-    addRow(caption(QStringLiteral("Post Length 2"), 3), 5);
-    addRow(caption(QStringLiteral("Post Length 3"), 4), 6);
-    addRow(caption(QStringLiteral("Post Length 4"), 5), 7);
-    addRow(caption(QStringLiteral("Stub Length"), 6), 8);
-    addRow(caption(QStringLiteral("Post Dimensions"), 7), 9);
-    addRow(caption(QStringLiteral("Post Wall Thickness"), 8), 10);
-    addRow(caption(QStringLiteral("Post Grade"), 9), 11);
-    auto *foundations = heading(QStringLiteral("Support Foundations"), resultsPane_);
+    addRow(grid, caption(QStringLiteral("Kerb Post Length"), 2, rows), 4);
+    addRow(grid, caption(QStringLiteral("Post Length 2"), 3, rows), 5);
+    addRow(grid, caption(QStringLiteral("Post Length 3"), 4, rows), 6);
+    addRow(grid, caption(QStringLiteral("Post Length 4"), 5, rows), 7);
+    addRow(grid, caption(QStringLiteral("Stub Length"), 6, rows), 8);
+    addRow(grid, caption(QStringLiteral("Post Dimensions"), 7, rows), 9);
+    addRow(grid, caption(QStringLiteral("Post Wall Thickness"), 8, rows), 10);
+    addRow(grid, caption(QStringLiteral("Post Grade"), 9, rows), 11);
+    auto *foundations = heading(QStringLiteral("Support Foundations"), rows);
     foundations->setObjectName(QStringLiteral("Label3_2"));
     grid->addWidget(foundations, line++, 0, 1, 2);
-    results_->footingSizeCaption = new QLabel(QStringLiteral("Diameter of Hole"), resultsPane_);
+    results_->footingSizeCaption = new QLabel(QStringLiteral("Diameter of Hole"), rows);
     results_->footingSizeCaption->setObjectName(QStringLiteral("Label3_0"));
-    addRow(results_->footingSizeCaption, 12);
+    addRow(grid, results_->footingSizeCaption, 12);
     addAdjust(4, 2);
-    results_->footingDepthCaption = new QLabel(QStringLiteral("Depth"), resultsPane_);
+    results_->footingDepthCaption = new QLabel(QStringLiteral("Depth"), rows);
     results_->footingDepthCaption->setObjectName(QStringLiteral("Label3_1"));
-    addRow(results_->footingDepthCaption, 13);
-    addRow(caption(QStringLiteral("Slip Base Required"), 10), 14);
-    auto *panels = heading(QStringLiteral("Panels and Stiffeners"), resultsPane_);
+    addRow(grid, results_->footingDepthCaption, 13);
+    addRow(grid, caption(QStringLiteral("Slip Base Required"), 10, rows), 14);
+    auto *panels = heading(QStringLiteral("Panels and Stiffeners"), rows);
     panels->setObjectName(QStringLiteral("Label3_3"));
     grid->addWidget(panels, line++, 0, 1, 2);
-    auto *slotRow = new QHBoxLayout;
+    // Column 2 is kept for the adjust buttons beside the adjustable rows.
+    grid->setColumnMinimumWidth(2, 24);
+
+    // The sign panel slots sit in one row under the heading, placed by the layout.
+    const std::array<int, 4> slotLefts{8, 92, 176, 260};
     for (size_t i = 0; i < 4; ++i) {
         signSlots_[i] = new QPushButton(resultsPane_);
         signSlots_[i]->setObjectName(QStringLiteral("Panel3D5_%1").arg(i));
         signSlots_[i]->setFocusPolicy(Qt::NoFocus);
+        signSlots_[i]->setGeometry(slotLefts[i], 0, 82, signSlots_[i]->sizeHint().height());
         results_->signSlots[i] = signSlots_[i];
-        slotRow->addWidget(signSlots_[i]);
     }
-    slotRow->addStretch(1);
-    grid->addLayout(slotRow, line++, 0, 1, 2);
-    addRow(caption(QStringLiteral("Stiffener Type"), 13), 15);
-    grid->setRowStretch(line, 1);
-    body->addLayout(grid);
+    auto *stiffenerRow = new QWidget(resultsPane_);
+    stiffenerRow->setObjectName(QStringLiteral("StiffenerRow"));
+    auto *stiffenerGrid = new QGridLayout(stiffenerRow);
+    stiffenerGrid->setContentsMargins(0, 0, 0, 0);
+    line = 0;
+    values[15]->setParent(stiffenerRow);
+    addRow(stiffenerGrid, caption(QStringLiteral("Stiffener Type"), 13, stiffenerRow), 15);
+    stiffenerGrid->setColumnMinimumWidth(2, 24);
 
     // Right column: support kind buttons, the elevation and the warnings.
-    auto *right = new QVBoxLayout;
-    body->addLayout(right, 1);
     auto *buttonRow = new QWidget(resultsPane_);
     buttonRow->setObjectName(QStringLiteral("Panel3D6"));
-    auto *buttonLayout = new QHBoxLayout(buttonRow);
-    buttonLayout->setContentsMargins(0, 0, 0, 0);
-    buttonLayout->setSpacing(0);
     for (size_t i = 0; i < 4; ++i) {
         auto *button = new QPushButton(RecordText(engine::SupportTypeNames[i + 1]), buttonRow);
         button->setObjectName(QStringLiteral("Command3D1_%1").arg(i));
@@ -217,19 +220,12 @@ void Form5::buildWindow()
         });
         connect(button, &QPushButton::clicked, this, [this, index] { SelectSupportType(index); });
         supportButtons_[i] = button;
-        buttonLayout->addWidget(button, 1);
     }
-    right->addWidget(buttonRow);
 
     designView_ = new QFrame(resultsPane_);
     designView_->setObjectName(QStringLiteral("Panel3D8"));
     designView_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     designView_->setAutoFillBackground(true);
-    designView_->setMinimumSize(240, 160);
-    auto *viewLayout = new QVBoxLayout(designView_);
-    viewLayout->addStretch(1);
-    auto *holderRow = new QHBoxLayout;
-    holderRow->addStretch(1);
     view3DHolder_ = new QWidget(designView_);
     view3DHolder_->setObjectName(QStringLiteral("Panel3D9"));
     auto *holderLayout = new QHBoxLayout(view3DHolder_);
@@ -239,26 +235,20 @@ void Form5::buildWindow()
     holderLayout->addWidget(view3DButton_);
     connect(view3DButton_, &QPushButton::clicked, this, &Form5::view3DRequested);
     view3DHolder_->hide();
-    holderRow->addWidget(view3DHolder_);
-    viewLayout->addLayout(holderRow);
-    right->addWidget(designView_, 1);
 
     auto *warningsFrame = new QGroupBox(QStringLiteral("Warnings and Errors"), resultsPane_);
     warningsFrame->setObjectName(QStringLiteral("Panel3D7"));
-    auto *warningsLayout = new QVBoxLayout(warningsFrame);
-    warningsLayout->setContentsMargins(4, 4, 4, 4);
+    auto *rule = new QFrame(warningsFrame);
+    rule->setObjectName(QStringLiteral("Line2"));
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     warnings_ = new WarningsBox(warningsFrame);
     warnings_->setFixedHeight(warnings_->fontMetrics().lineSpacing() * 5 + 12);
-    warningsLayout->addWidget(warnings_);
-    right->addWidget(warningsFrame);
 
-    setCentralWidget(outer);
+    setCentralWidget(client);
 
-    gauge_ = new StatusGauge(this);
-    statusBar()->addWidget(gauge_, 1);
-    statusBar()->setSizeGripEnabled(true);
+    gauge_ = new StatusGauge(outer);
 
-    setMinimumSize(646, 424);
+    // The size rule lives in the resize handling; a minimum here would keep it from acting.
     resize(1000, 700);
 }
 

@@ -28,6 +28,7 @@ struct DefaultValues;
 
 namespace app {
 
+class View3D;
 class WarningsBox;
 class MainMenus;
 struct ResultControls;
@@ -92,8 +93,15 @@ public:
     platform::ProgressDisplay &progressDisplay() { return *progress_; }
     const MainWindowServices &services() const { return services_; }
     void setServices(MainWindowServices services) { services_ = std::move(services); }
-    void setDesignViewHooks(DesignViewHooks hooks) { views_ = std::move(hooks); }
+    // A hook left unset keeps the window's own (the 3-D view's layout).
+    void setDesignViewHooks(DesignViewHooks hooks)
+    {
+        if (!hooks.layoutView3D)
+            hooks.layoutView3D = views_.layoutView3D;
+        views_ = std::move(hooks);
+    }
     const DesignViewHooks &designViewHooks() const { return views_; }
+    View3D *view3D() const { return view3D_; }
 
     // The parts of the window, for the views that draw into it and for tests.
     StatusGauge *statusGauge() const { return gauge_; }
@@ -200,6 +208,7 @@ private:
     QPointer<AboutBox> about_;
     int designParameterIndex_ = 0;
     int printFormType_ = 0;
+    View3D *view3D_ = nullptr;
 };
 
 } // namespace app

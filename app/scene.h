@@ -21,6 +21,9 @@ enum class SceneFill { None, Solid, UpwardDiagonal, DownwardDiagonal };
 
 enum class SceneAlign { Left, Right, Centre };
 
+// Line styles; dotted and dashed lines are drawn one pixel wide patterns.
+enum class ScenePenStyle { Solid, Dot, Dash };
+
 struct SceneRect {
     int32_t left = 0;
     int32_t top = 0;
@@ -62,6 +65,8 @@ struct SceneElement {
     int32_t unitsWide = 0;
     int32_t unitsHigh = 0;
     std::vector<SceneLine> unitLines;
+
+    ScenePenStyle penStyle = ScenePenStyle::Solid;
 
     bool operator==(const SceneElement &) const = default;
 };

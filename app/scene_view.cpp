@@ -17,6 +17,12 @@ QPen scenePen(const SceneElement &element)
     QPen pen(SceneColour(element.pen), element.penPixels);
     pen.setCapStyle(element.shape == SceneShape::Line ? Qt::RoundCap : Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
+    if (element.penStyle == ScenePenStyle::Dot)
+        pen.setStyle(Qt::DotLine);
+    else if (element.penStyle == ScenePenStyle::Dash)
+        pen.setStyle(Qt::DashLine);
+    if (pen.style() != Qt::SolidLine)
+        pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
 

@@ -11,12 +11,18 @@
 // - pictures of the sign details form's three pages and its sign tabs with
 //   three front panels and a back panel (KELVORA_SCREENSHOT_DIR names the
 //   folder, /tmp by default).
+// - pictures of the 3-D view of stored strutted designs and of the main window
+//   at its minimum size and maximised: KELVORA_SHOT_DATABASE names a database
+//   (e.g. written with design-probe --save), KELVORA_SHOT_KEYS the designs as
+//   "JOB/SECTION/POS;..."; without them a strutted sample is stored and shot.
+//   KELVORA_SHOT_FOLDER names where the pictures go (/tmp by default).
 
 #include "app_test_support.h"
 #include "elevation_designs.h"
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "app/view3d.h"
 #include "app/warnings_box.h"
 #include "common/temp_settings.h"
 #include "common/test_services.h"
@@ -34,6 +40,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -280,4 +287,81 @@ TEST(ManualTools, DISABLED_ScreenshotsOfTheSignDetailsForm)
     form.SSIndexTab3()->setCurrentIndex(5);
     shoot(QStringLiteral("separations"));
     form.hide();
+}
+
+TEST(ManualTools, DISABLED_ScreenshotsOfThe3DViewAndTheWindowSizes)
+{
+    testing_support::RecordingMessages messages;
+    QTemporaryDir folder;
+    QString path = qEnvironmentVariable("KELVORA_SHOT_DATABASE");
+    QStringList keys = qEnvironmentVariable("KELVORA_SHOT_KEYS").split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (path.isEmpty() || keys.isEmpty()) {
+        path = folder.filePath(QStringLiteral("view3d.mdb"));
+        ASSERT_TRUE(openDatabase(path));
+        engine::DesignState state;
+        engine::ResetDesignData(state, engine::DefaultValues{});
+        engine::DesignRecord design = app_testing::sampleDesign();
+        design.SupportStruts = engine::VbTrue;
+        design.SignCode[1] = "G9-1";
+        design.SegLength[2] = 3000;
+        design.SegDeltaHeight[1] = -400;
+        design.SegBackLength[2] = 10000;
+        design.SegBackHeight[2] = 600;
+        engine::CopyDesignRecord(design, state.CurrentDesign);
+        engine::RunDesign(state);
+        const database::StoreResult saved =
+            database::SaveSignDesign(*database::CurrentDatabase(), state, database::KeyOf(state.CurrentDesign));
+        ASSERT_TRUE(saved.ok()) << saved.message.toStdString();
+        database::CloseCurrentDatabase();
+        keys = {QStringLiteral("J100/S1/P1")};
+    }
+    QString out = qEnvironmentVariable("KELVORA_SHOT_FOLDER");
+    if (out.isEmpty())
+        out = QStringLiteral("/tmp");
+
+    testing_support::clearSettings();
+    platform::SaveSetting(QString::fromLatin1(platform::CurrentDatabaseKey), path);
+    const auto program = app::Main();
+    app::Form5 &window = *program->mainWindow;
+    engine::DesignState &state = program->state;
+    window.resize(1100, 760);
+    QApplication::processEvents();
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QStringList key = keys[i].split(QLatin1Char('/'));
+        ASSERT_EQ(key.size(), 3) << keys[i].toStdString();
+        const database::StoreResult loaded =
+            database::LoadSignDesign(*database::CurrentDatabase(), state, engine::DefaultValues{}, {key[0], key[1], key[2]});
+        ASSERT_TRUE(loaded.ok()) << loaded.message.toStdString();
+        window.FormActivate();
+        window.supportButton(3)->click();
+        QApplication::processEvents();
+        ASSERT_FALSE(window.view3DHolder()->isHidden()) << "no strutted design for " << keys[i].toStdString();
+        window.view3DButton()->click();
+        QApplication::processEvents();
+        const QString shot = QStringLiteral("%1/kelvora-view3d-%2.png").arg(out).arg(i + 1);
+        EXPECT_TRUE(window.grab().save(shot));
+        std::printf("3-D view of %s: %s\n", qPrintable(keys[i]), qPrintable(shot));
+        window.view3D()->backButton()->click();
+        QApplication::processEvents();
+    }
+    // The window at its minimum size and maximised, the last design open.
+    window.resize(200, 200);
+    QApplication::processEvents();
+    const QString smallest = out + QStringLiteral("/kelvora-main-minimum.png");
+    EXPECT_TRUE(window.grab().save(smallest));
+    std::printf("minimum size %dx%d: %s\n", window.frameGeometry().width(), window.frameGeometry().height(),
+                qPrintable(smallest));
+    const QSize before = window.size();
+    window.showMaximized();
+    QApplication::processEvents();
+    // Without a window manager (a bare Xvfb) nothing maximises: take the screen.
+    if (window.size() == before && window.screen())
+        window.setGeometry(window.screen()->availableGeometry());
+    QApplication::processEvents();
+    const QString largest = out + QStringLiteral("/kelvora-main-maximised.png");
+    EXPECT_TRUE(window.grab().save(largest));
+    std::printf("maximised %dx%d: %s\n", window.width(), window.height(), qPrintable(largest));
+    window.hide();
+    database::CloseCurrentDatabase();
+    testing_support::clearSettings();
 }

@@ -119,14 +119,9 @@ struct HintFixture : ::testing::Test {
 
 TEST_F(HintFixture, EveryRowOfTheTable)
 {
-    // The adjust buttons arrive with the menus; one stand-in carries their name.
-    auto *adjust = new QPushButton(QStringLiteral("..."), window->resultsPane());
-    adjust->setObjectName(QStringLiteral("Command3D4_0"));
-    adjust->setGeometry(window->resultsPane()->width() - 40, 4, 30, 20);
-    adjust->show();
     // The support buttons fill their row; a strip above them leaves the row itself reachable.
-    named(QStringLiteral("Panel3D6"))->layout()->setContentsMargins(0, 4, 0, 0);
-    named(QStringLiteral("Panel3D6"))->layout()->activate();
+    for (int i = 0; i < 4; ++i)
+        window->supportButton(i)->setGeometry(window->supportButton(i)->geometry().adjusted(0, 4, 0, 0));
     QCoreApplication::processEvents();
 
     const QString title = QStringLiteral("Kelvora");
@@ -169,7 +164,7 @@ TEST_F(HintFixture, EveryRowOfTheTable)
             if (popupBefore)
                 popup()->move(window->signSlot(3)->mapTo(window->resultsPane(), QPoint(0, -popup()->height() - 8)));
             window->statusGauge()->setCaption(before);
-            ASSERT_TRUE(moveOnto(target));
+            ASSERT_TRUE(moveOnto(target)) << row.widget;
             EXPECT_EQ(caption(), row.status.isEmpty() ? before : row.status);
             const bool expected = row.popup == 1 || (row.popup == 0 && popupBefore);
             EXPECT_EQ(popup()->isVisible(), expected) << "pop-up before: " << popupBefore;

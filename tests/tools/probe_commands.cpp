@@ -16,6 +16,7 @@
 #include "probe_clear_zone.h"
 #include "probe_elevation.h"
 #include "probe_json.h"
+#include "probe_view3d.h"
 
 namespace probe {
 
@@ -179,6 +180,7 @@ const std::vector<Command>& Commands() {
       {"--charts", "design-probe --charts          print the strut capacity charts", PrintChartsCommand},
       {"--clear-zone", "design-probe --clear-zone [W H] | --lines   clear-zone figures and sketch", ClearZoneCommand},
       {"--elevation", "design-probe --elevation WIDTH HEIGHT [KIND] < design.json   print the design view", ElevationCommand},
+      {"--view3d", "design-probe --view3d WIDTH HEIGHT < design.json   print the 3-D view's scene (twips)", View3DCommand},
   };
   return commands;
 }
