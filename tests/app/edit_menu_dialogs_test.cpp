@@ -31,11 +31,15 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -406,4 +410,55 @@ TEST_F(ProgramMenus, DefaultValuesReachTheNextNewDesign)
     database::CloseCurrentDatabase();
     program = app::Main();
     expectNewDefaults();
+}
+
+// Pictures of the real program through its menus, for looking at by eye. Run
+// by hand on a display (for example under xvfb-run), not by ctest:
+//   app_tests --gtest_filter='ProgramMenus.*Screens*' --gtest_also_run_disabled_tests
+// KELVORA_SCREENS names the folder of the pictures (/tmp by default).
+TEST_F(ProgramMenus, DISABLED_ScreensOfTheEditMenuDialogs)
+{
+    const auto shoot = [](const QString &name) {
+        for (int i = 0; i < 10; ++i)
+            QTest::qWait(30);
+        QString folder = qEnvironmentVariable("KELVORA_SCREENS");
+        if (folder.isEmpty())
+            folder = QStringLiteral("/tmp");
+        const QString file = QDir(folder).filePath(name);
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(file));
+        std::printf("picture: %s\n", qPrintable(file));
+    };
+    open(Demo);
+    shoot(QStringLiteral("kelvora-menus-main.png"));
+    window().menuBar()->setActiveAction(menus().editMenu()->menuAction());
+    shoot(QStringLiteral("kelvora-menus-edit.png"));
+    menus().editMenu()->close();
+
+    whenModal<input::Form2>([&](input::Form2 &form) {
+        shoot(QStringLiteral("kelvora-menus-environment.png"));
+        form.cancelButton()->click();
+    });
+    editItem(1)->trigger();
+    whenModal<input::ClearZoneWindow>([&](input::ClearZoneWindow &w) {
+        shoot(QStringLiteral("kelvora-menus-clear-zone.png"));
+        w.backButton()->click();
+    });
+    editItem(4)->trigger();
+    whenModal<input::Notes>([&](input::Notes &notes) {
+        inputtest::type(notes.text(), QStringLiteral("Kerb moved"));
+        shoot(QStringLiteral("kelvora-menus-notes.png"));
+        notes.okButton()->click();
+    });
+    editItem(3)->trigger();
+    whenModal<input::Form3>([&](input::Form3 &form) {
+        shoot(QStringLiteral("kelvora-menus-stiffeners.png"));
+        form.reject();
+    });
+    editItem(2)->trigger();
+    whenModal<input::DefaultValues>([&](input::DefaultValues &d) {
+        shoot(QStringLiteral("kelvora-menus-defaults.png"));
+        d.reject();
+    });
+    editItem(5)->trigger();
+    shoot(QStringLiteral("kelvora-menus-after.png"));
 }
