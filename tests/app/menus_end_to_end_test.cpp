@@ -3,6 +3,7 @@
 // rename, delete, and exit with the save question.
 
 #include "app_test_support.h"
+#include "probe_database.h"
 
 #include "app/edit_result_dialog.h"
 #include "app/main_menus.h"
@@ -21,7 +22,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -38,21 +38,6 @@ namespace {
 const StoredDesignKey Demo{QStringLiteral("DEMO"), QStringLiteral("NORTH"), QStringLiteral("CH 1.200")};
 const StoredDesignKey Copy{QStringLiteral("DEMO"), QStringLiteral("NORTH"), QStringLiteral("CH 2.400")};
 const StoredDesignKey Renamed{QStringLiteral("DEMO"), QStringLiteral("NORTH"), QStringLiteral("CH 9.000")};
-
-// Stores the demonstration design with the probe, as the developer does.
-void fillWithProbe(const QString &path)
-{
-    QProcess probe;
-    probe.start(QStringLiteral(KELVORA_BINARY_DIR "/tests/tools/design-probe"), {QStringLiteral("--save"), path});
-    ASSERT_TRUE(probe.waitForStarted());
-    probe.write(R"({"CurrentDesign": {"JobCode": "DEMO", "JobSection": "NORTH", "SignPos": "CH 1.200",
-        "NumFrontSigns": 1, "SignCode": [null, "G1-1", null, null, null],
-        "FrontSignWidth": [0, 2000, 0, 0], "FrontSignDepth": [0, 1500, 0, 0],
-        "SegLength": [0, 2000, 4000, 0, 0, 0, 0], "SegDeltaHeight": [0, -500, 0, 0, 0, 0, 0]}})");
-    probe.closeWriteChannel();
-    ASSERT_TRUE(probe.waitForFinished());
-    ASSERT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
-}
 
 // What the engineer does in the next modal storage dialog; a dialog the
 // action did not close is cancelled so the run never waits.
@@ -89,7 +74,7 @@ TEST(MenusEndToEnd, OpenAdjustSaveSaveAsRenameDeleteAndExit)
     testing_support::RecordingExit exits;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("menus.mdb"));
-    fillWithProbe(path);
+    app_testing::fillWithProbe(path);
     testing_support::clearSettings();
     platform::SaveSetting(QString::fromLatin1(platform::CurrentDatabaseKey), path);
 
