@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <cmath>
+#include <cstdint>
 
 namespace database {
 namespace {
@@ -82,6 +83,47 @@ private:
     QHash<QString, QVariant> values_;
 };
 
+// A row read into the fields of the records: each number checked against the
+// type of the field it goes into. The first number that field cannot hold is
+// kept as the row's fault; the value itself is read as usual.
+class FieldReader {
+public:
+    FieldReader(const NamedRow &row, std::optional<StoredValueFault> &fault) : row_(row), fault_(fault) {}
+
+    int64_t int16(const char *column) const { return checked(column, row_.integer(column), INT16_MIN, INT16_MAX); }
+    int64_t int32(const char *column) const { return checked(column, row_.integer(column), INT32_MIN, INT32_MAX); }
+    // A real column that loading rounds into a 32-bit field.
+    double real32(const char *column) const
+    {
+        const double v = row_.real(column);
+        if (!std::isnan(v))
+            checked(column, engine::RoundHalfEven(v), INT32_MIN, INT32_MAX);
+        return v;
+    }
+    // A text column whose leading number loading reads into a 32-bit field.
+    QString numberText32(const char *column) const
+    {
+        const QString text = row_.text(column);
+        const double v = engine::Val(text.toStdString());
+        if (!std::isnan(v))
+            checked(column, engine::RoundHalfEven(v), INT32_MIN, INT32_MAX);
+        return text;
+    }
+    QString text(const char *column) const { return row_.text(column); }
+    std::optional<QString> optionalText(const char *column) const { return row_.optionalText(column); }
+
+private:
+    int64_t checked(const char *column, int64_t value, int64_t lowest, int64_t highest) const
+    {
+        if ((value < lowest || value > highest) && !fault_)
+            fault_ = StoredValueFault{QString::fromLatin1(column), row_.get(column).toString()};
+        return value;
+    }
+
+    const NamedRow &row_;
+    std::optional<StoredValueFault> &fault_;
+};
+
 // Runs a SELECT * of one design table for the key and hands each row to read.
 template <typename Read>
 platform::SqlStatus SelectKeyRows(platform::SqlConnection &db, const char *table, const StoredDesignKey &key,
@@ -128,47 +170,48 @@ platform::SqlStatus ReadSupportRow(platform::SqlConnection &db, const StoredDesi
                                    std::optional<SupportRow> &out)
 {
     std::optional<SupportRow> found;
-    const platform::SqlStatus status = SelectKeyRows(db, "SupDesData", key, [&](const NamedRow &r) {
+    const platform::SqlStatus status = SelectKeyRows(db, "SupDesData", key, [&](const NamedRow &named) {
         SupportRow row;
+        const FieldReader r(named, row.Fault);
         row.SupName = r.optionalText("Sup_Name");
-        row.NumPosts = r.integer("Num_Posts");
-        row.PNO = r.integer("PNO");
-        row.AOP = r.integer("AOP");
-        row.PostSpacing = r.integer("Post_Spacing");
+        row.NumPosts = r.int16("Num_Posts");
+        row.PNO = r.int16("PNO");
+        row.AOP = r.int16("AOP");
+        row.PostSpacing = r.int32("Post_Spacing");
         row.SpacingType = r.text("Spacing_Type");
         for (int p = 1; p <= 4; ++p)
-            row.PostLength[p] = r.integer(PostLengthColumns[p - 1]);
-        row.StubLength = r.integer("Stub_Length");
+            row.PostLength[p] = r.int32(PostLengthColumns[p - 1]);
+        row.StubLength = r.int32("Stub_Length");
         row.PostDimensions = r.text("Post_Dimensions");
         row.PostWallThickness = r.text("Post_Wall_Thickness");
         row.PostMatGrade = r.text("Post_Mat_Grade");
         row.SlipBaseReq = r.text("Slip_Base_Req");
         row.NormFootingDim = r.text("Norm_Footing_Dim");
-        row.NormFootingDep = r.integer("Norm_Footing_Dep");
-        row.ScrewFootingDim = r.text("Screw_Footing_Dim");
-        row.ScrewFootingDep = r.integer("Screw_Footing_Dep");
-        row.StiffenerType = r.integer("Stiffener_Type");
-        row.NoResultCode = r.integer("No_Result_Code");
-        row.WarningCode = r.integer("Warning_Code");
+        row.NormFootingDep = r.int32("Norm_Footing_Dep");
+        row.ScrewFootingDim = r.numberText32("Screw_Footing_Dim");
+        row.ScrewFootingDep = r.int32("Screw_Footing_Dep");
+        row.StiffenerType = r.int16("Stiffener_Type");
+        row.NoResultCode = r.int16("No_Result_Code");
+        row.WarningCode = r.int16("Warning_Code");
         for (int i = 1; i <= 5; ++i)
-            row.StiffenerLimit[i] = r.integer(StiffenerLimitColumns[i - 1]);
-        row.FootingType = r.integer("Footing_Type");
-        row.Overhang = r.integer("Overhang");
-        row.NumStruts = r.integer("Num_Struts");
-        row.StrutSpacing = r.integer("Strut_Spacing");
-        row.NumSpreaderPlates = r.integer("Num_Spreader_Plates");
+            row.StiffenerLimit[i] = r.int32(StiffenerLimitColumns[i - 1]);
+        row.FootingType = r.int16("Footing_Type");
+        row.Overhang = r.int32("Overhang");
+        row.NumStruts = r.int16("Num_Struts");
+        row.StrutSpacing = r.int32("Strut_Spacing");
+        row.NumSpreaderPlates = r.int16("Num_Spreader_Plates");
         for (int p = 1; p <= 4; ++p) {
-            row.PostClearance[p] = r.integer(ClearancePostColumns[p - 1]);
-            row.StrutPost[p] = r.integer(StrutPostColumns[p - 1]);
-            row.StrutStub[p] = r.integer(StrutStubColumns[p - 1]);
+            row.PostClearance[p] = r.int32(ClearancePostColumns[p - 1]);
+            row.StrutPost[p] = r.int32(StrutPostColumns[p - 1]);
+            row.StrutStub[p] = r.int32(StrutStubColumns[p - 1]);
         }
-        row.MinimumClearance = r.integer("Minimum_Clearance");
-        row.CurvedRoad = r.integer("Curved_Road");
-        row.Curvature = r.integer("Curvature");
-        row.RoadSpeed = r.integer("Road_Speed");
-        row.Barrier = r.integer("Barrier");
-        row.BarrierDistance = r.integer("BarrierDistance");
-        row.AADT = r.integer("AADT");
+        row.MinimumClearance = r.int32("Minimum_Clearance");
+        row.CurvedRoad = r.int32("Curved_Road");
+        row.Curvature = r.int32("Curvature");
+        row.RoadSpeed = r.int32("Road_Speed");
+        row.Barrier = r.int32("Barrier");
+        row.BarrierDistance = r.int32("BarrierDistance");
+        row.AADT = r.int32("AADT");
         found = std::move(row);
         return false;  // the first row only
     });
@@ -181,20 +224,21 @@ platform::SqlStatus ReadSignRows(platform::SqlConnection &db, const StoredDesign
                                  std::vector<SignRow> &out)
 {
     std::vector<SignRow> rows;
-    const platform::SqlStatus status = SelectKeyRows(db, "SignDesData", key, [&](const NamedRow &r) {
+    const platform::SqlStatus status = SelectKeyRows(db, "SignDesData", key, [&](const NamedRow &named) {
         SignRow row;
+        const FieldReader r(named, row.Fault);
         row.SignCode = r.text("Sign_Code");
         row.SignPlace = r.optionalText("Sign_Place");
-        row.SignWidth = r.integer("Sign_Width");
-        row.SignDepth = r.integer("Sign_Depth");
-        row.SignClearance = r.integer("Sign_Clearance");
+        row.SignWidth = r.int32("Sign_Width");
+        row.SignDepth = r.int32("Sign_Depth");
+        row.SignClearance = r.int32("Sign_Clearance");
         row.LegendClass = r.optionalText("Legend_Class");
         row.LegendColour = r.optionalText("Legend_Colour");
         row.BkgndClass = r.optionalText("Bkgnd_Class");
         row.BkgndColour = r.optionalText("Bkgnd_Colour");
-        row.NumBrackets = r.integer("Num_Brackets");
-        row.NumStiffeners = r.integer("Num_Stiffeners");
-        row.StiffenerSpacing = r.integer("Stiffener_Spacing");
+        row.NumBrackets = r.int16("Num_Brackets");
+        row.NumStiffeners = r.int16("Num_Stiffeners");
+        row.StiffenerSpacing = r.int32("Stiffener_Spacing");
         rows.push_back(std::move(row));
         return true;
     });
@@ -207,32 +251,59 @@ platform::SqlStatus ReadLocationRow(platform::SqlConnection &db, const StoredDes
                                     std::optional<LocationRow> &out)
 {
     std::optional<LocationRow> found;
-    const platform::SqlStatus status = SelectKeyRows(db, "LocDesData", key, [&](const NamedRow &r) {
+    const platform::SqlStatus status = SelectKeyRows(db, "LocDesData", key, [&](const NamedRow &named) {
         LocationRow row;
+        const FieldReader r(named, row.Fault);
         row.Notes = r.text("Notes");
-        row.WindRegion = r.integer("Wind_Region");
-        row.ExposedLocation = r.integer("Exposed_Location");
-        row.CollisionRisk = r.integer("Collision_Risk");
-        row.SoilType = r.integer("Soil_Type");
+        row.WindRegion = r.int16("Wind_Region");
+        row.ExposedLocation = r.int16("Exposed_Location");
+        row.CollisionRisk = r.int16("Collision_Risk");
+        row.SoilType = r.int16("Soil_Type");
         for (int k = 1; k <= 6; ++k) {
-            row.SegLength[k] = r.integer(SegLengthColumns[k - 1]);
-            row.SegDeltaHeight[k] = r.integer(SegDeltaHeightColumns[k - 1]);
-            row.SegBackLength[k] = r.integer(SegBackLengthColumns[k - 1]);
-            row.SegBackHeight[k] = r.integer(SegBackHeightColumns[k - 1]);
+            row.SegLength[k] = r.int32(SegLengthColumns[k - 1]);
+            row.SegDeltaHeight[k] = r.int32(SegDeltaHeightColumns[k - 1]);
+            row.SegBackLength[k] = r.int32(SegBackLengthColumns[k - 1]);
+            row.SegBackHeight[k] = r.int32(SegBackHeightColumns[k - 1]);
         }
-        row.SignOnLeft = r.integer("Sign_On_Left");
-        row.DistFromKerb = r.integer("Dist_From_Kerb");
-        row.RPSegLength = r.integer("RP_Seg_Length");
-        row.RPSegDeltaHeight = r.integer("RP_Seg_Delta_Height");
-        row.RPReducedLevel = r.real("RP_Reduced_Level");
-        row.RoadHeight = r.integer("Road_Height");
-        row.SupportStruts = r.integer("Support_Struts");
+        row.SignOnLeft = r.int16("Sign_On_Left");
+        row.DistFromKerb = r.int32("Dist_From_Kerb");
+        row.RPSegLength = r.int32("RP_Seg_Length");
+        row.RPSegDeltaHeight = r.int32("RP_Seg_Delta_Height");
+        row.RPReducedLevel = r.real32("RP_Reduced_Level");
+        row.RoadHeight = r.int32("Road_Height");
+        row.SupportStruts = r.int16("Support_Struts");
         found = std::move(row);
         return false;
     });
     if (status.ok())
         out = std::move(found);
     return status;
+}
+
+std::optional<StoredValueFault> FirstFault(const std::optional<SupportRow> &support, const std::vector<SignRow> &signs,
+                                           const std::optional<LocationRow> &location)
+{
+    if (support && support->Fault)
+        return support->Fault;
+    for (const SignRow &row : signs)
+        if (row.Fault && PlaceCode(row.SignPlace) != 0)
+            return row.Fault;
+    if (location && location->Fault)
+        return location->Fault;
+    return std::nullopt;
+}
+
+QString StoredValueFaultMessage(const StoredDesignKey &key, const StoredValueFault &fault)
+{
+    // The key parts as the engineer typed them, without the stored padding.
+    const auto part = [](const QString &text) {
+        QString p = PadKey(text);
+        while (p.endsWith(QLatin1Char(' ')))
+            p.chop(1);
+        return p;
+    };
+    return QStringLiteral("Stored design %1 / %2 / %3: column %4 holds %5, outside its range.")
+        .arg(part(key.JobCode), part(key.JobSection), part(key.SignPos), fault.column, fault.value);
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,10 @@
 // a name column keeps "no value" apart from the empty text (a name that
 // matches no list entry leaves the target index as it was), and values are
 // held at full width until they are placed into a record field.
+//
+// A number its record field cannot hold is not narrowed: the file is an
+// ordinary SQLite file that other tools may have written. Each row keeps the
+// first such value as its Fault, and loading refuses a design with one.
 
 #include "engine/design_record.h"
 #include "platform/sql.h"
@@ -30,6 +34,13 @@ struct StoredDesignKey {
 
 // The key of a design record, as its fixed-length fields hold it.
 StoredDesignKey KeyOf(const engine::DesignRecord &design);
+
+// A stored number outside the range of the record field it goes into: the
+// column and the value as stored.
+struct StoredValueFault {
+    QString column;
+    QString value;
+};
 
 // ---------------------------------------------------------------------------
 // Row images. Array members are indexed like the record fields they feed
@@ -72,6 +83,7 @@ struct SupportRow {
     int64_t Barrier = 0;
     int64_t BarrierDistance = 0;
     int64_t AADT = 0;
+    std::optional<StoredValueFault> Fault;
 };
 
 // SignDesData, one per panel.
@@ -88,6 +100,7 @@ struct SignRow {
     int64_t NumBrackets = 0;
     int64_t NumStiffeners = 0;
     int64_t StiffenerSpacing = 0;
+    std::optional<StoredValueFault> Fault;
 };
 
 // LocDesData.
@@ -108,6 +121,7 @@ struct LocationRow {
     std::array<int64_t, 7> SegBackLength{};
     std::array<int64_t, 7> SegBackHeight{};
     int64_t SupportStruts = 0;
+    std::optional<StoredValueFault> Fault;
 };
 
 // ---------------------------------------------------------------------------
@@ -121,6 +135,14 @@ platform::SqlStatus ReadSignRows(platform::SqlConnection &db, const StoredDesign
                                  std::vector<SignRow> &rows);
 platform::SqlStatus ReadLocationRow(platform::SqlConnection &db, const StoredDesignKey &key,
                                     std::optional<LocationRow> &row);
+
+// The first fault among the rows in the order they are read (support, signs,
+// location). Sign rows of an unknown place are left out, as loading skips them.
+std::optional<StoredValueFault> FirstFault(const std::optional<SupportRow> &support, const std::vector<SignRow> &signs,
+                                           const std::optional<LocationRow> &location);
+// What the engineer is told of a fault: "Stored design JOB / SECTION / POS:
+// column Kerb_Post holds 5000000000, outside its range."
+QString StoredValueFaultMessage(const StoredDesignKey &key, const StoredValueFault &fault);
 
 // ---------------------------------------------------------------------------
 // Value conversions shared by saving and loading.

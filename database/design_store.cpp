@@ -380,6 +380,8 @@ StoreResult ReadStoredDesign(platform::SqlConnection &db, engine::DesignState &s
     const SqlStatus status = ReadRows(db, key, rows, false);
     if (!status.ok())
         return Fail(LoadFailed, status);
+    if (const auto fault = FirstFault(rows.support, rows.signs, rows.location))
+        return Refuse(StoredValueFaultMessage(key, *fault));
     if (state.CurrentSupportType < 1 || state.CurrentSupportType > 4)
         state.CurrentSupportType = 1;
     ApplyRows(rows, key, state);
@@ -393,6 +395,10 @@ StoreResult LoadSignDesign(platform::SqlConnection &db, engine::DesignState &sta
     const SqlStatus status = ReadRows(db, key, rows, true);
     if (!status.ok())
         return Fail(LoadFailed, status);
+    // A value its record field cannot hold: refused before the open design
+    // is touched.
+    if (const auto fault = FirstFault(rows.support, rows.signs, rows.location))
+        return Refuse(StoredValueFaultMessage(key, *fault));
     engine::ResetDesignData(state, defaults);
     ApplyRows(rows, key, state);
     engine::RunDesign(state);

@@ -20,7 +20,7 @@ namespace database {
 enum class StoreOutcome {
     Done,      // the operation completed
     Declined,  // Save As: the engineer chose not to replace the stored design
-    Refused,   // checked before writing; nothing was changed
+    Refused,   // checked before writing or loading; nothing was changed
     Failed,    // the database refused a statement; everything was rolled back
 };
 
@@ -81,7 +81,9 @@ extern const char *const ReplaceDesignTitle;
 // design for the four kinds (RunDesign, RedesignWithMorePosts). Reports
 // ShowProgress(35, 2) and (75, 2). A key with no stored rows loads the reset
 // design. When the rows cannot be read the open design is left untouched
-// and the failure is returned.
+// and the failure is returned; so is it, Refused with a message naming the
+// key and the column, when a stored number lies outside the range of the
+// record field it goes into.
 [[nodiscard]] StoreResult LoadSignDesign(platform::SqlConnection &db, engine::DesignState &state,
                                          const engine::DefaultValues &defaults, const StoredDesignKey &key);
 

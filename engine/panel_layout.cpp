@@ -9,12 +9,15 @@ namespace engine {
 
 namespace {
 
-// One outline entry: a panel, or what is left of it, from `Level` up.
+// One outline entry: a panel, or what is left of it, from `Level` up. Held
+// in 64 bits: levels are sums of several 32-bit fields, and a stored design
+// may carry any 32-bit value in each of them. The work values narrow them,
+// saturating, when the walk is done.
 struct Entry {
-  int32_t Level = 0;
-  int32_t Height = 0;
-  int32_t Width = 0;
-  int32_t Top() const { return Level + Height; }
+  int64_t Level = 0;
+  int64_t Height = 0;
+  int64_t Width = 0;
+  int64_t Top() const { return Level + Height; }
 };
 
 // The exchange sort over entries first..last. Its order for equal levels is
@@ -35,9 +38,10 @@ struct PieceSums {
   int32_t Area = 0;           // whole square metres, rounded after every piece
   int Count = 0;
 
-  void Add(int32_t level, int32_t height, int32_t width) {
-    MidHeightSum = static_cast<float>(static_cast<double>(MidHeightSum) + (height / 2.0 + level));
-    Area = ToInt32((width / 1000.0) * (height / 1000.0) + Area);
+  void Add(int64_t level, int64_t height, int64_t width) {
+    MidHeightSum = static_cast<float>(static_cast<double>(MidHeightSum) +
+                                      (static_cast<double>(height) / 2.0 + static_cast<double>(level)));
+    Area = ToInt32((static_cast<double>(width) / 1000.0) * (static_cast<double>(height) / 1000.0) + Area);
     ++Count;
   }
 };
@@ -60,7 +64,7 @@ void LayoutPanels(DesignState& state) {
                                             state.PanelSize[static_cast<std::size_t>(e)][1]};
   }
 
-  const int32_t road = design.RoadHeight;
+  const int64_t road = design.RoadHeight;
   if (fronts > 0) {
     for (int j = 0; j < fronts; ++j) {
       entries[static_cast<std::size_t>(j)].Height = design.FrontSignDepth[static_cast<std::size_t>(j) + 1];
@@ -78,24 +82,24 @@ void LayoutPanels(DesignState& state) {
   }
 
   // Top of the sign, from the front stack and from the back panel.
-  int32_t frontTop = road;
+  int64_t frontTop = road;
   for (int slot = 1; slot <= fronts; ++slot) {
-    frontTop += design.FrontSignClearance[static_cast<std::size_t>(slot)] +
+    frontTop += int64_t{design.FrontSignClearance[static_cast<std::size_t>(slot)]} +
                 design.FrontSignDepth[static_cast<std::size_t>(slot)];
   }
-  const int32_t frontHeight = frontTop - road;
-  const int32_t backTop = backs == 1 ? road + design.BackSignClearance + design.BackSignDepth : 0;
-  const int32_t backHeight = backs == 1 ? backTop - road : 0;
-  state.SignTopLevel = std::max(frontTop, backTop);
-  state.SignPanelHeight = std::max(frontHeight, backHeight);
+  const int64_t frontHeight = frontTop - road;
+  const int64_t backTop = backs == 1 ? road + design.BackSignClearance + design.BackSignDepth : 0;
+  const int64_t backHeight = backs == 1 ? backTop - road : 0;
+  state.SignTopLevel = ClampToInt32(std::max(frontTop, backTop));
+  state.SignPanelHeight = ClampToInt32(std::max(frontHeight, backHeight));
 
   // Widths over the entries as entered, before any sorting or merging.
-  int32_t widest = 0;
+  int64_t widest = 0;
   for (int e = 0; e <= n; ++e) widest = std::max(widest, entries[static_cast<std::size_t>(e)].Width);
-  int32_t smallest = widest;
+  int64_t smallest = widest;
   for (int e = 0; e <= n; ++e) smallest = std::min(smallest, entries[static_cast<std::size_t>(e)].Width);
-  state.WidestSignWidth = widest;
-  state.SmallestSignWidth = smallest;
+  state.WidestSignWidth = ClampToInt32(widest);
+  state.SmallestSignWidth = ClampToInt32(smallest);
 
   ExchangeSort(entries, 0, n);
 
@@ -128,7 +132,7 @@ void LayoutPanels(DesignState& state) {
       if (upper.Top() >= lower.Top()) {
         ++i;  // the rest of the lower entry lies behind the upper one
       } else {
-        const int32_t oldTop = lower.Top();
+        const int64_t oldTop = lower.Top();
         lower.Level = upper.Top();
         lower.Height = oldTop - upper.Top();
         ExchangeSort(entries, i, n);
@@ -139,7 +143,7 @@ void LayoutPanels(DesignState& state) {
       --n;
       if (n != i) ExchangeSort(entries, i, n);
     } else {
-      const int32_t lowerTop = lower.Top();
+      const int64_t lowerTop = lower.Top();
       upper.Height = upper.Top() - lowerTop;
       upper.Level = lowerTop;
       ExchangeSort(entries, i, n);
@@ -147,9 +151,9 @@ void LayoutPanels(DesignState& state) {
   }
 
   for (std::size_t e = 0; e < entries.size(); ++e) {
-    state.PanelLevel[e] = entries[e].Level;
-    state.PanelSize[e][0] = entries[e].Height;
-    state.PanelSize[e][1] = entries[e].Width;
+    state.PanelLevel[e] = ClampToInt32(entries[e].Level);
+    state.PanelSize[e][0] = ClampToInt32(entries[e].Height);
+    state.PanelSize[e][1] = ClampToInt32(entries[e].Width);
   }
   state.PanelArea = sums.Area;
   state.PanelCentroidHeight = sums.MidHeightSum / static_cast<float>(sums.Count);

@@ -10,7 +10,7 @@ namespace engine {
 
 int16_t WindCategory(const DesignRecord& design) {
   const int category = design.WindRegion + design.ExposedLocation;
-  return static_cast<int16_t>(std::min(category, kWindCategories));
+  return ClampToInt16(std::min(category, kWindCategories));
 }
 
 void SelectPostCount(DesignState& state) {
@@ -39,7 +39,7 @@ void SelectPostCount(DesignState& state) {
       continue;
     }
     support.StiffenerType = static_cast<int16_t>(stiffenerType);
-    support.NumPosts = static_cast<int16_t>(support.PNO + posts);
+    support.NumPosts = ClampToInt16(support.PNO + posts);
     if (support.PNO > 0) {
       // The table stops at four posts; a larger count is read as four.
       const int lookup = std::min(support.PNO + posts, kMaxPosts);

@@ -140,7 +140,7 @@ void ComputePostLevels(DesignState& state) {
       support.StubLength = 0;
       embedment = support.NormFootingDep;
     } else if (support.FootingType == 1) {
-      support.StubLength = support.NormFootingDep - 75;
+      support.StubLength = ClampToInt32(int64_t{support.NormFootingDep} - 75);
     } else {
       support.StubLength = support.ScrewFootingDep;
     }

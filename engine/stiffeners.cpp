@@ -33,21 +33,52 @@ constexpr int32_t kEdgeStep = 5;
 // For each e the spacing shrinks toward 0 as n grows, so once no e can still
 // reach the limits no larger count can succeed and the search gives up; so it
 // does too when the count would no longer fit its 16-bit field.
+//
+// The spacing never rises as e rises, so for one count the edges that give a
+// spacing within the limits are one run: the first edge not above the maximum
+// starts it, if it is not below the minimum. Counts whose spacings all lie
+// above the maximum (or all below the minimum) are passed over in one step.
+// The result is that of trying every count and edge in turn, which for limits
+// far outside the usual ones would take minutes.
 Layout SearchLayout(int32_t height, const Limits& limits) {
-  for (int64_t count = 2; count <= std::numeric_limits<int16_t>::max(); ++count) {
-    bool largerCountMaySucceed = false;
-    for (int64_t edge = limits.MinEdge; edge <= limits.MaxEdge; edge += kEdgeStep) {
-      const int64_t span = height - 2 * edge;
-      const int64_t spacing = span / (count - 1);
-      if (spacing >= limits.MinSpacing && spacing <= limits.MaxSpacing) {
-        return {static_cast<int16_t>(count), ClampToInt32(spacing)};
-      }
-      if (limits.MinSpacing <= limits.MaxSpacing) {
-        if (spacing > 0 && spacing > limits.MaxSpacing && limits.MaxSpacing >= 0) largerCountMaySucceed = true;
-        if (spacing < 0 && spacing < limits.MinSpacing && limits.MinSpacing <= 0) largerCountMaySucceed = true;
+  const int64_t lowest = limits.MinSpacing;
+  const int64_t highest = limits.MaxSpacing;
+  if (lowest > highest || limits.MinEdge > limits.MaxEdge) return {};
+  const int64_t edges = (int64_t{limits.MaxEdge} - limits.MinEdge) / kEdgeStep + 1;
+  const int64_t widestSpan = height - 2 * int64_t{limits.MinEdge};
+  const auto span = [&](int64_t edge) { return widestSpan - 2 * kEdgeStep * edge; };
+  const int64_t narrowestSpan = span(edges - 1);
+  const int64_t mostGaps = std::numeric_limits<int16_t>::max() - 1;
+
+  for (int64_t gaps = 1; gaps <= mostGaps;) {  // gaps = count - 1
+    if (narrowestSpan / gaps > highest) {
+      if (highest < 0) return {};
+      gaps = narrowestSpan / (highest + 1) + 1;  // first count whose narrowest spacing is not above
+      continue;
+    }
+    if (widestSpan / gaps < lowest) {
+      if (lowest > 0) return {};
+      gaps = -widestSpan / (1 - lowest) + 1;  // first count whose widest spacing is not below
+      continue;
+    }
+    int64_t first = 0;
+    int64_t last = edges - 1;  // its spacing is not above the maximum
+    while (first < last) {
+      const int64_t middle = first + (last - first) / 2;
+      if (span(middle) / gaps <= highest) {
+        last = middle;
+      } else {
+        first = middle + 1;
       }
     }
+    const int64_t spacing = span(first) / gaps;
+    if (spacing >= lowest) return {static_cast<int16_t>(gaps + 1), ClampToInt32(spacing)};
+    const int64_t widest = widestSpan / gaps;
+    const int64_t narrowest = narrowestSpan / gaps;
+    const bool largerCountMaySucceed =
+        (widest > 0 && widest > highest && highest >= 0) || (narrowest < 0 && narrowest < lowest && lowest <= 0);
     if (!largerCountMaySucceed) break;
+    ++gaps;
   }
   return {};
 }

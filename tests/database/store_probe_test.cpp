@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -105,6 +106,47 @@ TEST_F(ProbeStoreTest, FailuresAreMessagesAndNonZeroExits)
     EXPECT_NE(Probe({"--delete", file, "4", "J", "S", "P"}).exitCode, 0);
     EXPECT_NE(Probe({"--rename", file, "1", "J"}).exitCode, 0);
     EXPECT_NE(Probe({"--save", file}, "not json").exitCode, 0);
+}
+
+// A stored file changed by another tool: a number beyond its field's range is
+// a message and a non-zero exit, never a crash or a narrowed value.
+TEST_F(ProbeStoreTest, ValuesBeyondTheirFieldsAreRefusedOnLoad)
+{
+    const ProbeRun saved = Probe({"--save", file}, Design);
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    const struct {
+        const char *sql;
+        const char *message;
+    } cases[] = {
+        {"UPDATE SupDesData SET Kerb_Post = 5000000000",
+         "Stored design O'Brien 50% / A_C / P\\1: column Kerb_Post holds 5000000000, outside its range."},
+        {"UPDATE SupDesData SET Kerb_Post = 0, Num_Posts = 70000", "column Num_Posts holds 70000, outside its range."},
+    };
+    for (const auto &c : cases) {
+        QProcess sqlite;
+        sqlite.start(QStringLiteral("sqlite3"), {file, QString::fromLatin1(c.sql)});
+        ASSERT_TRUE(sqlite.waitForFinished(30000)) << "the sqlite3 client is needed here (make install)";
+        ASSERT_EQ(sqlite.exitCode(), 0) << sqlite.readAllStandardError().toStdString();
+
+        const ProbeRun loaded = Probe({"--load", file, "O'Brien 50%", "A_C", "P\\1"});
+        EXPECT_EQ(loaded.exitCode, 3) << c.sql;
+        EXPECT_TRUE(loaded.err.contains(QString::fromLatin1(c.message))) << loaded.err.toStdString();
+        EXPECT_TRUE(loaded.out.isEmpty());
+    }
+}
+
+// A design with every Long field at its largest runs, stores and loads again.
+TEST_F(ProbeStoreTest, LongFieldsAtTheirLargestRoundTrip)
+{
+    QFile input(QStringLiteral(KELVORA_SOURCE_DIR "/tests/cases/long_fields_at_their_largest/input.json"));
+    ASSERT_TRUE(input.open(QIODevice::ReadOnly));
+    const ProbeRun saved = Probe({"--save", file}, input.readAll());
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    const ProbeRun loaded = Probe({"--load", file, "LARGEST", "LONG", "FIELDS"});
+    ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
+    const QJsonObject design = QJsonDocument::fromJson(loaded.out).object().value("CurrentDesign").toObject();
+    EXPECT_EQ(design.value("RoadHeight").toDouble(), 2147483647.0);
+    EXPECT_EQ(design.value("BackSignDepth").toDouble(), 2147483647.0);
 }
 
 } // namespace

@@ -197,6 +197,27 @@ TEST_F(StorageTest, ALoadThatFailsLeavesTheOpenDesignAndTheDialog)
     expectIdle();
 }
 
+// A file changed by another tool: a panel width no record field can hold.
+TEST_F(StorageTest, ALoadOfAValueBeyondItsFieldSaysSoAndKeepsTheOpenDesign)
+{
+    store("J1", "S1", "P1", 1800);
+    exec(QStringLiteral("UPDATE SignDesData SET Sign_Width = 3000000000"));
+    const engine::DesignState before = state;
+    open(database::LoadMode);
+    click(dialog->browser(), item("J1", "S1", "P1"));
+    action()->click();
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls[0].text,
+              QStringLiteral("Stored design J1 / S1 / P1: column Sign_Width holds 3000000000, outside its range."));
+    EXPECT_TRUE(messages.calls[0].title.endsWith(QStringLiteral("Mastra")));
+    EXPECT_EQ(state.CurrentDesign, before.CurrentDesign);
+    EXPECT_EQ(state.SupportDesigns, before.SupportDesigns);
+    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(loaded, 0);
+    expectIdle();
+}
+
 // ---- Delete ---------------------------------------------------------------
 
 class DeleteTest : public StorageTest {
