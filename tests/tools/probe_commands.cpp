@@ -16,6 +16,7 @@
 #include "probe_clear_zone.h"
 #include "probe_elevation.h"
 #include "probe_json.h"
+#include "probe_slope.h"
 
 namespace probe {
 
@@ -179,6 +180,7 @@ const std::vector<Command>& Commands() {
       {"--charts", "design-probe --charts          print the strut capacity charts", PrintChartsCommand},
       {"--clear-zone", "design-probe --clear-zone [W H] | --lines   clear-zone figures and sketch", ClearZoneCommand},
       {"--elevation", "design-probe --elevation WIDTH HEIGHT [KIND] < design.json   print the design view", ElevationCommand},
+      {"--slope-diagram", "design-probe --slope-diagram < design.json   print the slope diagram scene", SlopeDiagramCommand},
   };
   return commands;
 }
