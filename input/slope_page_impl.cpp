@@ -300,7 +300,10 @@ void SlopePageImpl::Option3D4_Click(int index)
     const int count = std::clamp(index + 1, 1, 5);
     form_.variables().SlopeSegmentCount = static_cast<int16_t>(count);
     engine::DesignRecord &w = form_.WorkingDesign();
-    for (int k = count + 1; k <= 5; ++k) {
+    // The count a design is loaded with comes from its lengths: loading
+    // clears nothing, so OK on an untouched design changes nothing.
+    const int clearFrom = form_.variables().Filling ? 6 : count + 1;
+    for (int k = clearFrom; k <= 5; ++k) {
         w.SegLength[static_cast<size_t>(k)] = 0;
         w.SegDeltaHeight[static_cast<size_t>(k)] = 0;
         w.SegBackLength[static_cast<size_t>(k + 1)] = 0;

@@ -6,6 +6,7 @@
 #include "app/hidden_forms.h"
 #include "app/main_menus.h"
 #include "app/main_window.h"
+#include "common/sample_designs.h"
 #include "common/test_services.h"
 #include "engine/design_state.h"
 #include "input/sign_details_form.h"
@@ -30,8 +31,6 @@ TEST(SlopePageMenus, ThreeStruttedSegmentsReachTheOpenDesign)
     app::HiddenForms forms;
     testing_support::RecordingMessages messages;
     engine::ResetDesignData(state, engine::DefaultValues{});
-    engine::CopyDesignRecord(app_testing::sampleDesign(), state.CurrentDesign);
-    state.DesignOpen = engine::VbTrue;
     app::MainWindowServices services = storage.services(state);
     services.signDetailsForm = [&forms]() -> QWidget * { return forms.signDetails.data(); };
     auto window = std::make_unique<app::Form5>(state, services);
@@ -39,8 +38,15 @@ TEST(SlopePageMenus, ThreeStruttedSegmentsReachTheOpenDesign)
     app::LoadSignDetailsForm(forms, state, window.get());
     auto *form = qobject_cast<input::Form1 *>(forms.signDetails.data());
     ASSERT_NE(form, nullptr);
+    // The open design, with a complete sign so that OK is enabled.
+    engine::DesignRecord design = app_testing::sampleDesign();
+    testing_support::FillSimpleSign(design);
+    engine::CopyDesignRecord(design, state.CurrentDesign);
+    state.DesignOpen = engine::VbTrue;
+    window->menus().updateEnabling();  // as the menu does when it opens
 
     bool ran = false;
+    int16_t changed = 0, redesign = 0;  // the flags as OK leaves them, before the window runs the design
     QTimer::singleShot(100, form, [&] {
         ran = true;
         form->setMainPage(input::RoadsideSlopePage);
@@ -57,6 +63,8 @@ TEST(SlopePageMenus, ThreeStruttedSegmentsReachTheOpenDesign)
             form->Text3(5)->setText(QString::number(back[k - 1]));
         }
         form->Command1(1)->click();
+        changed = state.DesignChanged;
+        redesign = state.RedesignNeeded;
         if (form->isVisible())
             form->Command1(0)->click();  // refused: end the showing
     });
@@ -74,6 +82,7 @@ TEST(SlopePageMenus, ThreeStruttedSegmentsReachTheOpenDesign)
     EXPECT_EQ(d.SegBackHeight[3], -100);
     EXPECT_EQ(d.SegBackLength[3], 1000);
     EXPECT_EQ(d.SupportStruts, engine::VbTrue);
+    EXPECT_EQ(changed, engine::VbTrue);
+    EXPECT_EQ(redesign, engine::VbTrue);
     EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
 }
