@@ -530,3 +530,25 @@ TEST(SlopeEntryLayout, ArrangementsInTwips)
     EXPECT_FALSE(find(low, "Text3_4").shown);
     EXPECT_TRUE(find(low, "Text3_2").shown);
 }
+
+// Pictures of the slope page for a person to look at: three strutted
+// segments on the left and on the right, and the end-point page. Run by hand
+// (--gtest_also_run_disabled_tests), into KELVORA_SHOT_FOLDER or /tmp.
+TEST_F(SlopePageTest, DISABLED_Screenshots)
+{
+    const QString folder = qEnvironmentVariable("KELVORA_SHOT_FOLDER", QStringLiteral("/tmp"));
+    open(ThreeStrutted());
+    const auto shoot = [&](const QString &name) {
+        QApplication::processEvents();
+        form->grab().save(folder + QStringLiteral("/slope-%1.png").arg(name));
+    };
+    chooseTab(2);
+    shoot("left");
+    tabs()->setCurrentIndex(0);
+    click(OptionArray::Option3D5, 1);
+    chooseTab(2);
+    shoot("right");
+    chooseTab(4);
+    shoot("end-point");
+    SUCCEED();
+}
