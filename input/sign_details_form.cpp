@@ -7,6 +7,7 @@
 #include "engine/reference_lists.h"
 #include "input/page_stand_ins.h"
 #include "input/record_text_entry.h"
+#include "input/slope_page_impl.h"
 #include "platform/services.h"
 
 #include <QApplication>
@@ -60,6 +61,8 @@ Form1::Form1(engine::DesignState &state, QWidget *parent)
 {
     buildForm();
     connectHandlers();
+    // The slope page takes its controls over once the form's own handlers are connected.
+    slope_ = std::make_unique<SlopePageImpl>(*this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Form1::noteFocusWindow);
     Form_Load();
 }

@@ -223,33 +223,26 @@ QWidget *Form1::buildSlopePage()
         terrainGrid->addWidget(box, row++, 0);
     }
 
-    // The segment boxes.
+    // The segment boxes; the slope page places them (in twips, by page).
     frame3d12_ = new QGroupBox(QStringLiteral("Enter cross section segment details"), page);
     frame3d12_->setObjectName(QStringLiteral("Frame3D12"));
-    auto *grid = new QGridLayout(frame3d12_);
     for (int i = 0; i < 7; ++i)
         text3_[static_cast<size_t>(i)] = newBox("Text3", i, frame3d12_);
-    QButtonGroup *rise = newOptionArray(OptionArray::Option3D1,
-                                        {QStringLiteral("Height"), QStringLiteral("% Gradient")}, frame3d12_);
-    QButtonGroup *backRise = newOptionArray(OptionArray::Option3D9,
-                                            {QStringLiteral("Height"), QStringLiteral("% Gradient ")}, frame3d12_);
-    grid->addWidget(new QLabel(QStringLiteral("Length"), frame3d12_), 0, 0);
-    grid->addWidget(rise->button(0), 0, 1);
-    grid->addWidget(rise->button(1), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Reduced Level"), frame3d12_), 0, 3);
-    for (int i = 0; i < 4; ++i)
-        grid->addWidget(text3_[static_cast<size_t>(i)], 1, i);
-    grid->addWidget(new QLabel(QStringLiteral("(mm)"), frame3d12_), 2, 0);
-    grid->addWidget(new QLabel(QStringLiteral("(mm)"), frame3d12_), 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("(M)"), frame3d12_), 2, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Enter longitudinal details"), frame3d12_), 3, 0, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("Length"), frame3d12_), 4, 0);
-    grid->addWidget(backRise->button(0), 4, 1);
-    grid->addWidget(backRise->button(1), 4, 2);
-    for (int i = 4; i < 7; ++i)
-        grid->addWidget(text3_[static_cast<size_t>(i)], 5, i - 4);
-    grid->addWidget(new QLabel(QStringLiteral("(mm)"), frame3d12_), 6, 0);
-    grid->addWidget(new QLabel(QStringLiteral("(mm)"), frame3d12_), 6, 1);
+    newOptionArray(OptionArray::Option3D1, {QStringLiteral("Height"), QStringLiteral("% Gradient")}, frame3d12_);
+    newOptionArray(OptionArray::Option3D9, {QStringLiteral("Height"), QStringLiteral("% Gradient ")}, frame3d12_);
+    const auto label = [this](const char *name, const char *caption) {
+        auto *l = new QLabel(QLatin1String(caption), frame3d12_);
+        l->setObjectName(QLatin1String(name));
+    };
+    label("Label4_0", "Length");
+    label("Label8", "Reduced Level");
+    label("Label5_0", "(mm)");
+    label("Label5_1", "(mm)");
+    label("Label5_2", "(M)");
+    label("Label6", "Enter longitudinal details");
+    label("Label4_1", "Length");
+    label("Label5_6", "(mm)");
+    label("Label5_7", "(mm)");
 
     // The slope diagram's frame; the slope page draws into it.
     frame3d13_ = new QGroupBox(QStringLiteral("Slope Segment Details"), page);
@@ -262,7 +255,7 @@ QWidget *Form1::buildSlopePage()
     entry->addWidget(frame3d12_);
     entry->addStretch(1);
     content->addLayout(entry, 1);
-    content->addWidget(frame3d13_, 1);
+    content->addWidget(frame3d13_, 1, Qt::AlignTop);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(tab2_);
     layout->addLayout(content, 1);

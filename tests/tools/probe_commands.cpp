@@ -17,6 +17,7 @@
 #include "probe_elevation.h"
 #include "probe_json.h"
 #include "probe_view3d.h"
+#include "probe_slope.h"
 
 namespace probe {
 
@@ -181,6 +182,7 @@ const std::vector<Command>& Commands() {
       {"--clear-zone", "design-probe --clear-zone [W H] | --lines   clear-zone figures and sketch", ClearZoneCommand},
       {"--elevation", "design-probe --elevation WIDTH HEIGHT [KIND] < design.json   print the design view", ElevationCommand},
       {"--view3d", "design-probe --view3d WIDTH HEIGHT < design.json   print the 3-D view's scene (twips)", View3DCommand},
+      {"--slope-diagram", "design-probe --slope-diagram < design.json   print the slope diagram scene", SlopeDiagramCommand},
   };
   return commands;
 }
