@@ -8,7 +8,9 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 namespace printtest {
 namespace {
@@ -330,6 +332,45 @@ TEST_F(Form11Test, PrintSetupCancelledChangesNothing)
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_TRUE(surface.items.empty());
+}
+
+} // namespace
+} // namespace printtest
+
+namespace printtest {
+namespace {
+
+TEST_F(Form11Test, KeyboardMovesChooseItemsAsClicksDo)
+{
+    storeFour();
+    open(0);
+    form->Outline1()->setFocus();
+    QTest::keyClick(form->Outline1(), Qt::Key_Down);
+    EXPECT_EQ(form->LeftFilter().JobCode, database::PadKey("B"));
+    EXPECT_TRUE(form->Outline1()->findItem(Key("B", "", ""), 1)->isExpanded());
+    QTest::keyClick(form->Outline1(), Qt::Key_Down);
+    EXPECT_EQ(form->LeftFilter().JobSection, database::PadKey("S1"));
+    EXPECT_EQ(grid(), QStringList{"P1\tN\t" + print::StampDate(QDate::currentDate())});
+    click("Command4_1");
+    EXPECT_EQ(flags(), (QStringList{"A/S1/P1=0", "A/S1/P2=0", "A/S2/P1=0", "B/S1/P1=-1"}));
+}
+
+TEST_F(Form11Test, TheOrderFormStandInCancelsTheOrderSelection)
+{
+    storeFour();
+    exec("UPDATE PrintRecord SET Selected = -1, OFormSF_Sel = -1, OFormSF_ReqNo = 'R7'");
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        shown = modal && modal->windowTitle() == "Sign Order Form";
+        if (modal)
+            QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    print::ShowOrderFormStandIn(nullptr);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(flags(), (QStringList{"A/S1/P1=0", "A/S1/P2=0", "A/S2/P1=0", "B/S1/P1=0"}));
+    EXPECT_EQ(value(Key("A", "S1", "P1"), "OFormSF_Sel"), "0");
+    EXPECT_EQ(value(Key("A", "S1", "P1"), "OFormSF_ReqNo"), "-");
 }
 
 } // namespace

@@ -311,3 +311,30 @@ TEST_F(SelectionTest, NothingSelectedIsASuccessThatPrintsNothing)
 
 } // namespace
 } // namespace printtest
+
+namespace printtest {
+namespace {
+
+TEST_F(SelectionTest, ACommitFailingAfterThePagesSaysTheyPrinted)
+{
+    exec("UPDATE PrintRecord SET Selected = -1 WHERE Job_Code = ?", {database::PadKey("A")});
+    // A row without its design, checked only at the commit.
+    exec("CREATE TRIGGER orphan AFTER UPDATE OF Selected ON PrintRecord WHEN NEW.Selected = 0 BEGIN "
+         "INSERT OR IGNORE INTO PrintRecord (Job_Code, Job_Section, Sign_Pos) VALUES ('X', 'X', 'X'); END");
+    exec("PRAGMA defer_foreign_keys = ON");
+    FixedSurface s;
+    const print::StampedJobResult r = print::RunStampedPrintJob(db(), s, print::SummaryFormPrintJob());
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.printedNotRecorded);
+    EXPECT_TRUE(s.ended) << "the document is out";
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_TRUE(messages.calls[0].text.startsWith("The pages were printed, but their print status could not be "
+                                                  "recorded"))
+        << messages.calls[0].text.toStdString();
+    EXPECT_EQ(value(Key("A", "S1", "P1"), "SForm_Print_Status"), "N");
+    EXPECT_EQ(value(Key("A", "S1", "P1"), "Selected"), "-1");
+    EXPECT_EQ(progress.calls.back(), (Call{0, 3}));
+}
+
+} // namespace
+} // namespace printtest
