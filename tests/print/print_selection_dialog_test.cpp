@@ -375,3 +375,62 @@ TEST_F(Form11Test, TheOrderFormStandInCancelsTheOrderSelection)
 
 } // namespace
 } // namespace printtest
+
+#include "platform/services.h"
+#include "print/printer_surface.h"
+
+#include <QPrinter>
+
+namespace printtest {
+namespace {
+
+TEST_F(Form11Test, ReadFailuresAreToldAndTheDialogStaysUsable)
+{
+    storeFour();
+    open(0);
+    exec("PRAGMA foreign_keys = OFF");
+    exec("ALTER TABLE PrintRecord RENAME TO PrintRecordAway");
+    choose(form->Outline1(), Key("A", "S1", ""), 2);
+    ASSERT_EQ(messages.calls.size(), 1u) << "the grid's read";
+    EXPECT_EQ(grid(), QStringList{"\t\t"});
+    EXPECT_FALSE(form->FillSelectedOutline());
+    EXPECT_EQ(messages.calls.size(), 2u);
+    EXPECT_EQ(form->Outline2()->topLevelItemCount(), 0);
+    click("Command4_1");
+    EXPECT_EQ(messages.calls.size(), 3u);
+    EXPECT_TRUE(form->isVisible());
+
+    exec("ALTER TABLE PrintRecordAway RENAME TO PrintRecord");
+    click("Command4_1");
+    EXPECT_EQ(messages.calls.size(), 3u);
+    EXPECT_EQ(form->Outline2()->signPositionCount(), 2);
+}
+
+class RecordingPrinterSetup final : public platform::PrinterSetupService {
+public:
+    RecordingPrinterSetup() { platform::setPrinterSetup(this); }
+    ~RecordingPrinterSetup() override { platform::setPrinterSetup(nullptr); }
+    bool setUpPrinter(QPrinter &printer) override
+    {
+        printers.push_back(&printer);
+        return false;
+    }
+    std::vector<QPrinter *> printers;
+};
+
+TEST_F(Form11Test, PrintSetupOffersTheJobPrinter)
+{
+    storeFour();
+    RecordingPrinterSetup setup;
+    open(0);
+    click("Command3_0");
+    ASSERT_EQ(setup.printers.size(), 1u);
+    EXPECT_EQ(setup.printers[0], &print::JobPrinter());
+    click("Command3_1");
+    EXPECT_EQ(setup.printers.size(), 1u) << "Page Setup does nothing";
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(surface.items.empty()) << "no page";
+}
+
+} // namespace
+} // namespace printtest
