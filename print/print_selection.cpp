@@ -120,8 +120,10 @@ platform::SqlStatus CancelOrderSelection(platform::SqlConnection &db)
     return ClearFlagsEverywhere(db, {SelectedColumn, OrderFaceSelColumn, OrderSupportSelColumn, OrderFittingSelColumn});
 }
 
-platform::SqlStatus StampRows(platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
-                              const std::vector<StampValue> &values)
+namespace {
+
+platform::SqlStatus StampWhere(platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
+                               const QString &extraCondition, const std::vector<StampValue> &values)
 {
     if (keys.empty() || values.empty())
         return {};
@@ -129,8 +131,9 @@ platform::SqlStatus StampRows(platform::SqlConnection &db, const std::vector<dat
     for (const StampValue &v : values)
         sets << v.first + QStringLiteral(" = ?");
     platform::SqlStatement statement =
-        db.prepare(QStringLiteral("UPDATE PrintRecord SET %1 WHERE %2")
-                       .arg(sets.join(QStringLiteral(", ")), QLatin1String(database::DesignKeyCondition)));
+        db.prepare(QStringLiteral("UPDATE PrintRecord SET %1 WHERE %2%3")
+                       .arg(sets.join(QStringLiteral(", ")), QLatin1String(database::DesignKeyCondition),
+                            extraCondition));
     if (!statement.status().ok())
         return statement.status();
     for (const database::StoredDesignKey &key : keys) {
@@ -145,6 +148,20 @@ platform::SqlStatus StampRows(platform::SqlConnection &db, const std::vector<dat
             return s;
     }
     return {};
+}
+
+} // namespace
+
+platform::SqlStatus StampRows(platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
+                              const std::vector<StampValue> &values)
+{
+    return StampWhere(db, keys, QString(), values);
+}
+
+platform::SqlStatus StampTickedRows(platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
+                                    const char *flagColumn, const std::vector<StampValue> &values)
+{
+    return StampWhere(db, keys, QStringLiteral(" AND %1 <> 0").arg(QLatin1String(flagColumn)), values);
 }
 
 std::vector<StampValue> DesignFormStamps(const QDate &day)

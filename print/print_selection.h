@@ -14,6 +14,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <utility>
 #include <vector>
@@ -77,6 +78,11 @@ using StampValue = std::pair<QString, QVariant>;  // column, value
 // Writes the values into the PrintRecord row of each key (and no other row).
 platform::SqlStatus StampRows(platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
                               const std::vector<StampValue> &values);
+
+// The same, only into those rows of the keys whose flag column is ticked
+// (an order part chosen for the order form).
+platform::SqlStatus StampTickedRows(platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
+                                   const char *flagColumn, const std::vector<StampValue> &values);
 
 // The status and date stamps of design forms and of the summary form.
 std::vector<StampValue> DesignFormStamps(const QDate &day);

@@ -152,6 +152,18 @@ TEST_F(SelectionTest, StampsOnlyTheGivenKeys)
     EXPECT_EQ(value(Key("A", "S1", "P2"), "DForm_Print_Status"), "N");
 }
 
+TEST_F(SelectionTest, StampsOnlyTickedRowsOfTheGivenKeys)
+{
+    exec("UPDATE PrintRecord SET OFormSP_Sel = -1 WHERE Sign_Pos = ?", {database::PadKey("P1")});
+    ASSERT_TRUE(print::StampTickedRows(db(), {Key("A", "S1", "P1"), Key("A", "S1", "P2")}, print::OrderSupportSelColumn,
+                                       {{"OFormSP_Print_Status", "Y"}, {"OFormSP_ReqNo", "R9"}})
+                    .ok());
+    EXPECT_EQ(value(Key("A", "S1", "P1"), "OFormSP_ReqNo"), "R9");
+    EXPECT_EQ(value(Key("A", "S1", "P1"), "OFormSP_Print_Status"), "Y");
+    EXPECT_EQ(value(Key("A", "S1", "P2"), "OFormSP_ReqNo"), "-") << "not ticked";
+    EXPECT_EQ(value(Key("A", "S2", "P1"), "OFormSP_ReqNo"), "-") << "ticked but not printed";
+}
+
 // ---------------------------------------------------------------------------
 // The status grid's rows.
 
