@@ -3,7 +3,6 @@
 #include "app/design_view_widget.h"
 #include "app/main_window.h"
 #include "app/status_hints.h"
-#include "app/stand_in_dialogs.h"
 #include "app/storage_wiring.h"
 #include "database/database_file.h"
 #include "database/default_values.h"
@@ -17,6 +16,7 @@
 #include "input/stiffener_spacing_dialog.h"
 #include "platform/services.h"
 #include "platform/settings.h"
+#include "print/ui/print_selection_dialog.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -51,7 +51,11 @@ MainWindowServices programServices(Program &program, QWidget *window)
     services.showNotes = [&state](QWidget *parent) { input::ShowNotesDialog(state, parent); };
     services.showClearZone = [&state](QWidget *parent) { input::ShowClearZoneWindow(state, parent); };
     services.showDefaultValues = input::ShowDefaultValuesDialog;
-    services.showPrintSelection = ShowPrintSelectionStandIn;
+    services.showPrintSelection = [window](int printFormType, QWidget *parent) {
+        print::PrintSelectionServices print;
+        print.repaintMainWindow = [window] { window->repaint(); };
+        print::ShowPrintSelection(printFormType, parent, std::move(print));
+    };
     return services;
 }
 

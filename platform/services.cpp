@@ -92,6 +92,18 @@ void setExitService(ExitService *service) { installedExit = service; }
 ProgressDisplay &progressDisplay() { return installedProgress ? *installedProgress : fallbackProgress; }
 void setProgressDisplay(ProgressDisplay *display) { installedProgress = display; }
 
+namespace {
+class CancelledPrinterSetup final : public PrinterSetupService {
+public:
+    bool setUpPrinter(QPrinter &) override { return false; }
+};
+CancelledPrinterSetup fallbackPrinterSetup;
+PrinterSetupService *installedPrinterSetup = nullptr;
+} // namespace
+
+PrinterSetupService &printerSetup() { return installedPrinterSetup ? *installedPrinterSetup : fallbackPrinterSetup; }
+void setPrinterSetup(PrinterSetupService *service) { installedPrinterSetup = service; }
+
 QString MessageTitle(const QString &words)
 {
     return words + QString(18, QLatin1Char(' ')) + QStringLiteral("Mastra");

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <optional>
 
+class QPrinter;
+
 namespace platform {
 
 enum class MessageButtons { Ok, OkCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
@@ -66,6 +68,15 @@ public:
     virtual void showProgress(int percent, int mode) = 0;
 };
 
+// "Print Setup": lets the engineer choose the printer and its settings for
+// the print jobs that follow. Returns false when cancelled; a cancel leaves
+// the printer's settings as they were. The fallback always cancels.
+class PrinterSetupService {
+public:
+    virtual ~PrinterSetupService() = default;
+    virtual bool setUpPrinter(QPrinter &printer) = 0;
+};
+
 // The installed services. Setting nullptr restores the fallback.
 MessageService &messages();
 void setMessageService(MessageService *service);
@@ -75,6 +86,8 @@ ExitService &exitService();
 void setExitService(ExitService *service);
 ProgressDisplay &progressDisplay();
 void setProgressDisplay(ProgressDisplay *display);
+PrinterSetupService &printerSetup();
+void setPrinterSetup(PrinterSetupService *service);
 
 // The title of the program's own messages: their words, a run of blanks and
 // the product name.

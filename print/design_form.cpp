@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "print/design_elevation.h"
 #include "print/notes_page.h"
+#include "print/print_selection.h"
 #include "print/page_primitives.h"
 
 #include <algorithm>
@@ -155,20 +156,7 @@ QString NameText(const QString &text)
 
 platform::SqlStatus SelectedDesignKeys(platform::SqlConnection &db, std::vector<database::StoredDesignKey> &keys)
 {
-    platform::SqlRows rows;
-    // Selected is tested non-zero: the selection dialog writes -1 for true.
-    const platform::SqlStatus status = db.select(
-        QStringLiteral("SELECT PrintRecord.Job_Code, PrintRecord.Job_Section, PrintRecord.Sign_Pos "
-                       "FROM PrintRecord INNER JOIN JOBS ON PrintRecord.Job_Code = JOBS.Job_Code "
-                       "WHERE JOBS.Active = 'Y' AND PrintRecord.Selected <> 0 "
-                       "ORDER BY PrintRecord.Job_Code, PrintRecord.Job_Section, PrintRecord.Sign_Pos"),
-        {}, rows);
-    if (!status.ok())
-        return status;
-    keys.clear();
-    for (const platform::SqlRow &row : rows)
-        keys.push_back({row[0].toString(), row[1].toString(), row[2].toString()});
-    return status;
+    return ReadSelectedPrintKeys(db, keys);
 }
 
 void PrintJobBanner(PageSurface &s, const PrintedDesign &design)

@@ -15,9 +15,8 @@
 
 namespace print {
 
-// The keys of the designs chosen for the next job: PrintRecord rows marked
-// Selected (any non-zero value) of jobs whose Active is "Y", in key order,
-// as stored.
+// The keys of the designs chosen for the next job (ReadSelectedPrintKeys,
+// print_selection.h).
 platform::SqlStatus SelectedDesignKeys(platform::SqlConnection &db, std::vector<database::StoredDesignKey> &keys);
 
 struct PrintJobResult {

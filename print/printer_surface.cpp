@@ -215,14 +215,26 @@ bool PrinterSurface::endDocument(bool abort)
 
 // ---------------------------------------------------------------------------
 
+QPrinter &JobPrinter()
+{
+    static QPrinter *printer = [] {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        // Lives to the end of the run, like the printer object it stands for.
+        return info.isNull() ? new QPrinter(QPrinter::HighResolution) : new QPrinter(info, QPrinter::HighResolution);
+    }();
+    return *printer;
+}
+
 PrintTarget OpenPrintTarget(const QString &documentName)
 {
     PrintTarget target;
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) {
-        target.printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        target.printer->setDocName(documentName);
-        target.surface = std::make_unique<PrinterSurface>(*target.printer);
+    QPrinter &printer = JobPrinter();
+    const bool toFile = !printer.outputFileName().isEmpty();
+    if (toFile || !printer.printerName().isEmpty()) {
+        printer.setDocName(documentName);
+        target.surface = std::make_unique<PrinterSurface>(printer);
+        if (toFile)
+            target.pdfPath = printer.outputFileName();
         return target;
     }
     QString folder = platform::GetSetting(QString::fromLatin1(platform::PrintPdfFolderKey));

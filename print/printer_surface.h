@@ -50,8 +50,14 @@ private:
     double originY_ = 0.0;
 };
 
-// Where a print job goes: the default printer when one is configured, else a
-// new A4 PDF in the folder of setting PrintPdfFolder (the documents folder by
+// The printer of the print jobs for the rest of the run, as "Print Setup"
+// left it: made from the default printer at first use (with no printer
+// installed, a printer with no name). Settings chosen in "Print Setup" apply
+// to every job that follows.
+QPrinter &JobPrinter();
+
+// Where a print job goes: the job printer when it names a printer (or a file
+// chosen in "Print Setup"), else a new A4 PDF in the folder of setting PrintPdfFolder (the documents folder by
 // default), named after the document and the time.
 struct PrintTarget {
     std::unique_ptr<QPrinter> printer;

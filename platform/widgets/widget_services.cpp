@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <cstdlib>
 #include <vector>
@@ -100,8 +102,20 @@ void QtExitService::exitProgram(int code)
     std::exit(code);
 }
 
+bool QtPrinterSetup::setUpPrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    // Choosing the printer and its settings, not pages to print.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 void installWidgetServices()
 {
+    static QtPrinterSetup printerSetupService;
+    setPrinterSetup(&printerSetupService);
     static QtMessageService messageService;
     static QtFileChooser chooser;
     static QtExitService exitService;

@@ -21,7 +21,13 @@ public:
     void exitProgram(int code) override;
 };
 
-// Installs the three services above for the rest of the run.
+// The system's print dialog in its set-up form.
+class QtPrinterSetup final : public PrinterSetupService {
+public:
+    bool setUpPrinter(QPrinter &printer) override;
+};
+
+// Installs the services above for the rest of the run.
 void installWidgetServices();
 
 } // namespace platform

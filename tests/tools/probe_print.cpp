@@ -13,6 +13,7 @@
 #include "platform/services.h"
 #include "print/design_form.h"
 #include "print/printer_surface.h"
+#include "probe_print_summary.h"
 #include "probe_store.h"
 
 namespace probe {
@@ -109,6 +110,7 @@ const std::vector<Command>& PrintCommands() {
       {"--print-design-forms",
        "design-probe --print-design-forms FILE OUT.pdf [JOB SECTION POS]...   print design forms to a PDF",
        PrintDesignFormsCommand},
+      {"--print-summary", "design-probe --print-summary FILE OUT.pdf JOB SECTION POS...   summary form to a PDF, stamped", PrintSummaryCommand},
   };
   return commands;
 }

@@ -1,0 +1,100 @@
+#include "print/stamped_print_job.h"
+
+#include "platform/services.h"
+#include "print/summary_form.h"
+
+namespace print {
+
+namespace {
+
+StampedJobResult Fail(PageSurface &surface, StampedJobResult result, const QString &reason)
+{
+    surface.Abort();
+    result.ok = false;
+    result.designs = 0;
+    result.pages = 0;
+    result.message = QStringLiteral("The print job failed: %1\n"
+                                    "No print status was recorded and the signs stay selected.")
+                         .arg(reason);
+    ShowProgress(0, platform::ProgressFinish);
+    platform::showMessage(result.message, PrintMessageTitle(), platform::MessageButtons::Ok,
+                          platform::MessageIcon::Critical);
+    return result;
+}
+
+} // namespace
+
+QString PrintMessageTitle()
+{
+    return platform::MessageTitle(QStringLiteral("Print error"));
+}
+
+StampedJobResult RunStampedPrintJob(platform::SqlConnection &db, PageSurface &surface, const StampedPrintJob &job,
+                                    const QDate &day)
+{
+    StampedJobResult result;
+    platform::SqlTransaction transaction(db, platform::SqlTransaction::Kind::Immediate);
+    if (!transaction.status().ok())
+        return Fail(surface, result, transaction.status().text());
+
+    platform::SqlStatus s = ReadSelectedPrintKeys(db, result.keys);
+    if (!s.ok())
+        return Fail(surface, result, s.text());
+    if (job.stamp) {
+        s = job.stamp(db, result.keys, day);
+        if (!s.ok())
+            return Fail(surface, result, s.text());
+    }
+    // Cleared before the pages: the job prints the keys it was given, and
+    // only the commit is left to fail once the document is out.
+    s = ClearFlagsEverywhere(db, job.clearFlags);
+    if (!s.ok())
+        return Fail(surface, result, s.text());
+    if (job.print) {
+        const PrintJobResult printed = job.print(surface, db, result.keys);
+        if (!printed.ok)
+            return Fail(surface, result, printed.message);
+        result.designs = printed.designs;
+        result.pages = printed.pages;
+    }
+    s = transaction.commit();
+    if (!s.ok()) {
+        // The document is complete and cannot be called back.
+        result.ok = false;
+        result.printedNotRecorded = result.pages > 0;
+        result.message = result.printedNotRecorded
+                             ? QStringLiteral("The pages were printed, but their print status could not be "
+                                              "recorded: %1")
+                                   .arg(s.text())
+                             : QStringLiteral("The print status could not be recorded: %1").arg(s.text());
+        ShowProgress(0, platform::ProgressFinish);
+        platform::showMessage(result.message, PrintMessageTitle(), platform::MessageButtons::Ok,
+                              platform::MessageIcon::Critical);
+    }
+    return result;
+}
+
+StampedPrintJob DesignFormPrintJob()
+{
+    StampedPrintJob job;
+    job.stamp = [](platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
+                   const QDate &day) { return StampRows(db, keys, DesignFormStamps(day)); };
+    job.print = PrintDesignForms;
+    return job;
+}
+
+StampedPrintJob SummaryFormPrintJob()
+{
+    StampedPrintJob job;
+    job.stamp = [](platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
+                   const QDate &day) { return StampRows(db, keys, SummaryFormStamps(day)); };
+    job.print = PrintSummaryForms;
+    return job;
+}
+
+StampedPrintJob PrintJobOfKind(int printFormType)
+{
+    return printFormType == SummaryFormKind ? SummaryFormPrintJob() : DesignFormPrintJob();
+}
+
+} // namespace print
