@@ -5,6 +5,8 @@
 
 namespace print {
 
+const char *const NoRequisitionMessage = "Please enter a Requsisition Number before printing";
+
 namespace {
 
 struct KindColumns {

@@ -12,6 +12,12 @@
 
 namespace print {
 
+// The requisition number holds at most this many characters (the width of
+// the OForm*_ReqNo columns).
+inline constexpr int RequisitionLength = 15;
+// Print refuses to start without a requisition number.
+extern const char *const NoRequisitionMessage;
+
 // Writes the three order ticks of one row (-1 ticked, 0 not).
 platform::SqlStatus SaveOrderTicks(platform::SqlConnection &db, const database::StoredDesignKey &key,
                                    const std::array<bool, OrderKindCount> &ticks);

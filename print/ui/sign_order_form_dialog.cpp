@@ -17,8 +17,6 @@
 
 namespace print {
 
-const char *const NoRequisitionMessage = "Please enter a Requsisition Number before printing";
-
 namespace {
 
 const QString SelectAllText = QStringLiteral("Select All");

@@ -9,6 +9,7 @@
 #include "platform/sql.h"
 #include "print/design_form.h"
 #include "print/order_form.h"
+#include "print/order_form_unit.h"
 
 #include <QDialog>
 #include <array>
@@ -28,11 +29,7 @@ class DesignBrowser;
 
 namespace print {
 
-// The requisition number holds at most this many characters (OForm*_ReqNo).
-inline constexpr int RequisitionLength = 15;
 inline constexpr int OrderSlotCount = 10;
-
-extern const char *const NoRequisitionMessage;
 
 // What the dialog asks of the program around it.
 struct SignOrderServices {

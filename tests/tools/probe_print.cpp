@@ -13,6 +13,7 @@
 #include "platform/services.h"
 #include "print/design_form.h"
 #include "print/printer_surface.h"
+#include "probe_orders.h"
 #include "probe_store.h"
 
 namespace probe {
@@ -109,6 +110,10 @@ const std::vector<Command>& PrintCommands() {
       {"--print-design-forms",
        "design-probe --print-design-forms FILE OUT.pdf [JOB SECTION POS]...   print design forms to a PDF",
        PrintDesignFormsCommand},
+      {"--print-orders",
+       "design-probe --print-orders FILE OUT.pdf REQNO KINDS JOB SECTION POS [KINDS JOB SECTION POS]...   "
+       "tick and print order forms to a PDF",
+       PrintOrdersCommand},
   };
   return commands;
 }
