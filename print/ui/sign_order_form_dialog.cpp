@@ -92,6 +92,10 @@ Form10::Form10(platform::SqlConnection &db, SignOrderServices services, QWidget 
     for (int s = 0; s < OrderSlotCount; ++s)
         grid->setRowMinimumHeight(2 + s, 22);
     grid->setColumnMinimumWidth(0, 140);
+    // Room for a tick and a full 15-character requisition number.
+    const int captionWidth = fontMetrics().horizontalAdvance(QString(RequisitionLength, QLatin1Char('0'))) + 30;
+    for (int c = 1; c <= OrderKindCount; ++c)
+        grid->setColumnMinimumWidth(c, captionWidth);
 
     auto *all = new QVBoxLayout(this);
     all->addLayout(top);

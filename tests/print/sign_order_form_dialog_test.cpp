@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -243,6 +244,28 @@ TEST_F(SignOrderFormTest, TicksSurviveMovingBetweenSections)
     EXPECT_TRUE(d->tick(3, 0)->isChecked());
 }
 
+TEST_F(SignOrderFormTest, ReactivationKeepsUnsavedTicksAndANewShowingReloads)
+{
+    store("J", "S", "1");
+    auto d = open();
+    pick(*d, "J", "S");
+    d->tick(2, 0)->click();  // not yet saved
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::setActiveWindow(d.get());
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(d.get(), &activate);
+    EXPECT_TRUE(d->OrderTick(2, 1));
+    EXPECT_TRUE(d->tick(2, 0)->isChecked());
+    EXPECT_EQ(stored("J", "S", "1", "OFormSP_Sel").toInt(), 0);
+    // Hidden and shown again: activation runs anew with the filters kept.
+    d->hide();
+    d->show();
+    EXPECT_EQ(d->OrderRowCount(), 1);
+    EXPECT_FALSE(d->OrderTick(2, 1));  // the unsaved tick was never stored
+}
+
 TEST_F(SignOrderFormTest, PrintWithABlankNumberWarnsAndWritesNothing)
 {
     store("J", "S", "1");
@@ -374,10 +397,10 @@ TEST_F(SignOrderFormTest, PrintSetupCallsTheServiceAndPageSetupDoesNothing)
             store("J", "S", QString("%1").arg(i).toLatin1().constData());
         d->hide();
         d->show();
+        QTest::keyClicks(d->requisitionBox(), "REQ-2026-01");
         pick(*d, "J", "S");
         d->tick(1, 0)->click();
         d->tick(2, 2)->click();
-        QTest::keyClicks(d->requisitionBox(), "REQ-2026-01");
         d->grab().save(qEnvironmentVariable("KELVORA_FORM10_SHOT"));
     }
 }
