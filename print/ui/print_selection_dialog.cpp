@@ -4,7 +4,9 @@
 #include "database/ui/dialog_support.h"
 #include "platform/services.h"
 #include "platform/widgets/twips.h"
+#include "print/order_form_unit.h"
 #include "print/printer_surface.h"
+#include "print/ui/sign_order_form_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -42,7 +44,9 @@ PrintSelectionServices WithDefaults(PrintSelectionServices services)
     if (!services.database)
         services.database = [] { return database::CurrentDatabase(); };
     if (!services.showOrderForm)
-        services.showOrderForm = ShowOrderFormStandIn;
+        services.showOrderForm = [repaint = services.repaintMainWindow](QWidget *parent) {
+            ShowOrderForm(parent, repaint);
+        };
     return services;
 }
 
@@ -276,25 +280,29 @@ void ShowPrintSelection(int printFormType, QWidget *parent, PrintSelectionServic
     delete form;
 }
 
-void ShowOrderFormStandIn(QWidget *parent)
+void ShowOrderForm(QWidget *parent, const std::function<void()> &repaintMainWindow)
 {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("Form10"));
-    dialog.setWindowTitle(QStringLiteral("Sign Order Form"));
-    auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("Order forms cannot be printed yet."), &dialog));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    database::CentreOnScreen(&dialog);
-    dialog.exec();
-    if (platform::SqlConnection *db = database::CurrentDatabase()) {
-        const platform::SqlStatus s = CancelOrderSelection(*db);
-        if (!s.ok())
-            platform::showMessage(QStringLiteral("Clearing the selection failed: %1").arg(s.text()),
-                                  platform::MessageTitle(QStringLiteral("Sign Order Form")),
-                                  platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
-    }
+    platform::SqlConnection *db = database::CurrentDatabase();
+    if (!db)
+        return;
+    SignOrderServices services;
+    services.repaintMainWindow = repaintMainWindow;
+    services.printerSetup = [](QWidget *) { platform::printerSetup().setUpPrinter(JobPrinter()); };
+    services.printOrders = [db](const QString &reqNo) {
+        // The target keeps its printer for as long as the unit draws on the surface.
+        PrintTarget target;
+        PrintJobResult result = RunOrderPrintUnit(
+            *db,
+            [&target] {
+                target = OpenPrintTarget(QStringLiteral("Order Form"));
+                return std::unique_ptr<PageSurface>(std::move(target.surface));
+            },
+            reqNo, QDate::currentDate());
+        if (result.ok)
+            TellPrintedFile(target);
+        return result;
+    };
+    ShowSignOrderForm(*db, std::move(services), parent);
 }
 
 } // namespace print

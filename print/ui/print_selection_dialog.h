@@ -29,8 +29,8 @@ struct PrintSelectionServices {
     // Runs a stamped job on the print target; by default the job printer or
     // a PDF (OpenPrintTarget), telling the engineer where a PDF went.
     std::function<StampedJobResult(platform::SqlConnection &, const StampedPrintJob &)> runJob;
-    // Shows the sign order form dialog (Form10) modally; by default a
-    // stand-in that cancels the order selection.
+    // Shows the sign order form dialog (Form10) modally; by default
+    // ShowOrderForm on the open database.
     std::function<void(QWidget *parent)> showOrderForm;
 };
 
@@ -97,9 +97,8 @@ private:
 // The Print menu's step: Form11 for the kind, modal, deleted afterwards.
 void ShowPrintSelection(int printFormType, QWidget *parent, PrintSelectionServices services = {});
 
-// The sign order form until the order form dialog is in the program: a
-// "Sign Order Form" dialog whose closing cancels the order selection
-// (CancelOrderSelection) as the real dialog's Cancel does.
-void ShowOrderFormStandIn(QWidget *parent);
+// The sign order form (Form10) on the open database, modal, deleted
+// afterwards; its Print runs the stamped order-form unit on the print target.
+void ShowOrderForm(QWidget *parent, const std::function<void()> &repaintMainWindow);
 
 } // namespace print

@@ -355,7 +355,7 @@ TEST_F(Form11Test, KeyboardMovesChooseItemsAsClicksDo)
     EXPECT_EQ(flags(), (QStringList{"A/S1/P1=0", "A/S1/P2=0", "A/S2/P1=0", "B/S1/P1=-1"}));
 }
 
-TEST_F(Form11Test, TheOrderFormStandInCancelsTheOrderSelection)
+TEST_F(Form11Test, TheOrderFormsCancelClearsTheOrderSelection)
 {
     storeFour();
     exec("UPDATE PrintRecord SET Selected = -1, OFormSF_Sel = -1, OFormSF_ReqNo = 'R7'");
@@ -366,7 +366,7 @@ TEST_F(Form11Test, TheOrderFormStandInCancelsTheOrderSelection)
         if (modal)
             QTest::keyClick(modal, Qt::Key_Escape);
     });
-    print::ShowOrderFormStandIn(nullptr);
+    print::ShowOrderForm(nullptr, {});
     EXPECT_TRUE(shown);
     EXPECT_EQ(flags(), (QStringList{"A/S1/P1=0", "A/S1/P2=0", "A/S2/P1=0", "B/S1/P1=0"}));
     EXPECT_EQ(value(Key("A", "S1", "P1"), "OFormSF_Sel"), "0");

@@ -14,6 +14,7 @@
 #include "print/design_form.h"
 #include "print/printer_surface.h"
 #include "probe_print_summary.h"
+#include "probe_orders.h"
 #include "probe_store.h"
 
 namespace probe {
@@ -111,6 +112,10 @@ const std::vector<Command>& PrintCommands() {
        "design-probe --print-design-forms FILE OUT.pdf [JOB SECTION POS]...   print design forms to a PDF",
        PrintDesignFormsCommand},
       {"--print-summary", "design-probe --print-summary FILE OUT.pdf JOB SECTION POS...   summary form to a PDF, stamped", PrintSummaryCommand},
+      {"--print-orders",
+       "design-probe --print-orders FILE OUT.pdf REQNO KINDS JOB SECTION POS [KINDS JOB SECTION POS]...   "
+       "tick and print order forms to a PDF",
+       PrintOrdersCommand},
   };
   return commands;
 }
