@@ -46,7 +46,10 @@ void SignLayoutView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const double tpp = platform::TwipsPerPixel(*this);
-    for (const LayoutShape &s : scene_.shapes) {
+    // The back panel stands behind the front ones: painted first, so that the
+    // front panels show where they overlap, as a click there picks them.
+    for (const int i : {3, 0, 1, 2}) {
+        const LayoutShape &s = scene_.shapes[static_cast<std::size_t>(i)];
         if (!s.shown)
             continue;
         painter.setPen(QPen(Qt::black, 1));
