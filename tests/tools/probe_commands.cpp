@@ -15,6 +15,7 @@
 #include "engine/design_tables.h"
 #include "probe_clear_zone.h"
 #include "probe_elevation.h"
+#include "probe_panels.h"
 #include "probe_json.h"
 
 namespace probe {
@@ -179,6 +180,8 @@ const std::vector<Command>& Commands() {
       {"--charts", "design-probe --charts          print the strut capacity charts", PrintChartsCommand},
       {"--clear-zone", "design-probe --clear-zone [W H] | --lines   clear-zone figures and sketch", ClearZoneCommand},
       {"--elevation", "design-probe --elevation WIDTH HEIGHT [KIND] < design.json   print the design view", ElevationCommand},
+      {"--key-status", "design-probe --key-status FILE JOB SECTION POS [OPENJOB OPENSECTION OPENPOS]   key status", KeyStatusCommand},
+      {"--layout-view", "design-probe --layout-view WIDTH HEIGHT < design.json   print the sign layout view", LayoutViewCommand},
   };
   return commands;
 }
