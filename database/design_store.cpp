@@ -266,6 +266,22 @@ platform::SqlStatus IsDesignStored(platform::SqlConnection &db, const StoredDesi
     return steps.status;
 }
 
+platform::SqlStatus IsJobStored(platform::SqlConnection &db, const QString &jobCode, bool &stored)
+{
+    Steps steps{db, {}};
+    stored = steps.exists(QStringLiteral("SELECT 1 FROM LocDesData WHERE Job_Code = ? LIMIT 1"), {PadKey(jobCode)});
+    return steps.status;
+}
+
+platform::SqlStatus IsJobSectionStored(platform::SqlConnection &db, const QString &jobCode, const QString &jobSection,
+                                       bool &stored)
+{
+    Steps steps{db, {}};
+    stored = steps.exists(QStringLiteral("SELECT 1 FROM LocDesData WHERE Job_Code = ? AND Job_Section = ? LIMIT 1"),
+                          {PadKey(jobCode), PadKey(jobSection)});
+    return steps.status;
+}
+
 StoreResult DeleteStoredSign(platform::SqlConnection &db, int Level, const StoredDesignKey &key)
 {
     const QString failed = QStringLiteral("The stored design could not be deleted. Nothing has been deleted.");

@@ -95,5 +95,10 @@ extern const char *const ReplaceDesignTitle;
 // Whether a design is stored under key (its location row exists).
 [[nodiscard]] platform::SqlStatus IsDesignStored(platform::SqlConnection &db, const StoredDesignKey &key,
                                                  bool &stored);
+// Whether LocDesData holds a design of the job, and of the job section, the
+// parts matched as IsDesignStored matches them.
+[[nodiscard]] platform::SqlStatus IsJobStored(platform::SqlConnection &db, const QString &jobCode, bool &stored);
+[[nodiscard]] platform::SqlStatus IsJobSectionStored(platform::SqlConnection &db, const QString &jobCode,
+                                                     const QString &jobSection, bool &stored);
 
 } // namespace database

@@ -1,10 +1,8 @@
 #pragma once
-// The plain page helpers the form starts with, until the full slope page and
-// the panels behaviour are installed: the options record the engineer's
-// choice and the two segment checks work; the drawings, the directory, the
-// key status and the page handlers do nothing.
+// The plain slope page the form is built with, before the full slope page
+// takes its controls over: the options record the engineer's choice and the
+// two segment checks work; the drawings and the page handler do nothing.
 
-#include "input/panels_page.h"
 #include "input/slope_page.h"
 
 #include "engine/design_record.h"
@@ -34,14 +32,6 @@ public:
 
 private:
     Form1 &form_;
-};
-
-class PanelsPageStandIn final : public PanelsPage {
-public:
-    void DrawSignLayoutView() override {}
-    void FillDesignDirectory() override {}
-    void UpdateJobStatus() override {}
-    void SSIndexTab1_Click(int) override {}
 };
 
 // The segment checks over a working copy, shared with the full slope page.

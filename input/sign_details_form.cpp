@@ -6,6 +6,7 @@
 #include "engine/design_state.h"
 #include "engine/reference_lists.h"
 #include "input/page_stand_ins.h"
+#include "input/panels_page_impl.h"
 #include "input/record_text_entry.h"
 #include "input/slope_page_impl.h"
 #include "platform/services.h"
@@ -56,13 +57,13 @@ void AddEntries(QComboBox *combo, const std::array<std::string_view, N> &list, s
 } // namespace
 
 Form1::Form1(engine::DesignState &state, QWidget *parent)
-    : QDialog(parent), state_(state), slope_(std::make_unique<SlopePageStandIn>(*this)),
-      panels_(std::make_unique<PanelsPageStandIn>())
+    : QDialog(parent), state_(state), slope_(std::make_unique<SlopePageStandIn>(*this))
 {
     buildForm();
     connectHandlers();
     // The slope page takes its controls over once the form's own handlers are connected.
     slope_ = std::make_unique<SlopePageImpl>(*this);
+    panels_ = std::make_unique<PanelsPageImpl>(*this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Form1::noteFocusWindow);
     Form_Load();
 }

@@ -113,6 +113,10 @@ public:
     void Text4_Change(int index);
     void SSIndexTab3_Click(int previous);
 
+    // Shows one of the form's own messages (exclamation icon, OK); its window
+    // coming and going is no return from another window of the program.
+    void showFormMessage(const QString &text, const QString &title);
+
     // Selects option `index` of an array from code: checked with its signals
     // blocked, then its click handler runs once, also when it was checked.
     void selectOption(OptionArray array, int index);
@@ -170,7 +174,6 @@ private:
     void comboChanged(int16_t &field, bool colour, int position);
     void fillFromWorkingCopy();
     void noteFocusWindow(QWindow *window);
-    void showFormMessage(const QString &text, const QString &title);
 
     engine::DesignState &state_;
     Form1Variables vars_;

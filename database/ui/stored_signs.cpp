@@ -34,6 +34,24 @@ platform::SqlStatus ReadActiveStoredSigns(platform::SqlConnection &db, std::vect
     return status;
 }
 
+platform::SqlStatus ReadAllStoredSigns(platform::SqlConnection &db, std::vector<StoredDesignKey> &keys)
+{
+    keys.clear();
+    platform::SqlRows rows;
+    const platform::SqlStatus status = db.select(
+        QStringLiteral("SELECT Job_Code, Job_Section, Sign_Pos FROM SupDesData "
+                       "ORDER BY Job_Code COLLATE NOCASE, Job_Code COLLATE BINARY, "
+                       "Job_Section COLLATE NOCASE, Job_Section COLLATE BINARY, "
+                       "Sign_Pos COLLATE NOCASE, Sign_Pos COLLATE BINARY"),
+        {}, rows);
+    if (!status)
+        return status;
+    keys.reserve(rows.size());
+    for (const auto &row : rows)
+        keys.push_back({row[0].toString(), row[1].toString(), row[2].toString()});
+    return status;
+}
+
 platform::SqlStatus ReadJobs(platform::SqlConnection &db, std::vector<JobRow> &jobs)
 {
     jobs.clear();

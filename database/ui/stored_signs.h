@@ -23,6 +23,10 @@ QString WithoutTrailingBlanks(const QString &text);
 // so that equal parts always stand together.
 platform::SqlStatus ReadActiveStoredSigns(platform::SqlConnection &db, std::vector<StoredDesignKey> &keys);
 
+// Every stored design (SupDesData row), whatever its job's state, in the
+// same order and form as ReadActiveStoredSigns.
+platform::SqlStatus ReadAllStoredSigns(platform::SqlConnection &db, std::vector<StoredDesignKey> &keys);
+
 struct JobRow {
     QString jobCode;  // as stored
     bool active = false;

@@ -15,6 +15,7 @@
 #include "engine/design_tables.h"
 #include "probe_clear_zone.h"
 #include "probe_elevation.h"
+#include "probe_panels.h"
 #include "probe_json.h"
 #include "probe_view3d.h"
 #include "probe_slope.h"
@@ -183,6 +184,8 @@ const std::vector<Command>& Commands() {
       {"--elevation", "design-probe --elevation WIDTH HEIGHT [KIND] < design.json   print the design view", ElevationCommand},
       {"--view3d", "design-probe --view3d WIDTH HEIGHT < design.json   print the 3-D view's scene (twips)", View3DCommand},
       {"--slope-diagram", "design-probe --slope-diagram < design.json   print the slope diagram scene", SlopeDiagramCommand},
+      {"--key-status", "design-probe --key-status FILE JOB SECTION POS [OPENJOB OPENSECTION OPENPOS]   key status", KeyStatusCommand},
+      {"--layout-view", "design-probe --layout-view WIDTH HEIGHT < design.json   print the sign layout view", LayoutViewCommand},
   };
   return commands;
 }
