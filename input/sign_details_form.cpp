@@ -26,6 +26,10 @@
 #include <QTabWidget>
 #include <QWindow>
 
+#include <algorithm>
+#include <cstdint>
+#include <span>
+
 namespace input {
 namespace {
 
@@ -47,11 +51,11 @@ void ShowListIndex(QComboBox *combo, int index)
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
-template <std::size_t N>
-void AddEntries(QComboBox *combo, const std::array<std::string_view, N> &list, std::size_t count = N)
+// The first `count` entries of a reference list (all by default).
+void AddEntries(QComboBox *combo, std::span<const std::string_view> list, std::size_t count = SIZE_MAX)
 {
-    for (std::size_t i = 0; i < count; ++i)
-        combo->addItem(QString::fromUtf8(list[i].data(), static_cast<qsizetype>(list[i].size())));
+    for (const std::string_view entry : list.first(std::min(count, list.size())))
+        combo->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
 }
 
 } // namespace
