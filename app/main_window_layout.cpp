@@ -7,6 +7,7 @@
 #include "engine/vb.h"
 #include "platform/widgets/twips.h"
 
+#include <QPointer>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -51,12 +52,14 @@ QRect resultRowsPlace(const Form5 &window, const MainWindowMetrics &metrics, dou
 
 class FormResizeWatcher final : public QObject {
 public:
-    explicit FormResizeWatcher(Form5 &window) : QObject(&window), window_(window) {}
+    // The client area is taken once: the filter also sees the events sent
+    // while the window is being destroyed, when it is no longer a main window.
+    explicit FormResizeWatcher(Form5 &window) : QObject(&window), window_(window), client_(window.centralWidget()) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == window_.centralWidget() && event->type() == QEvent::Resize)
+        if (client_ && watched == client_ && event->type() == QEvent::Resize)
             FormResize(window_);
         else if (watched == &window_ && event->type() == QEvent::WindowStateChange) {
             const auto *change = static_cast<QWindowStateChangeEvent *>(event);
@@ -68,6 +71,7 @@ protected:
 
 private:
     Form5 &window_;
+    QPointer<QWidget> client_;
 };
 
 } // namespace
@@ -225,8 +229,8 @@ void InstallFormResize(Form5 &window)
 {
     auto *watcher = new FormResizeWatcher(window);
     window.installEventFilter(watcher);
-    if (window.centralWidget())
-        window.centralWidget()->installEventFilter(watcher);
+    if (QWidget *client = window.centralWidget())
+        client->installEventFilter(watcher);
 }
 
 } // namespace app

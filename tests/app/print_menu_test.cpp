@@ -51,14 +51,16 @@ void picture(QWidget *widget, const QString &name)
 // it modally; the step must end the form.
 void whenFormOpens(const std::function<void(print::Form11 &)> &step)
 {
+    // The pending timer holds the attempt; the attempt holds itself only weakly.
     auto attempt = std::make_shared<std::function<void(int)>>();
-    *attempt = [step, attempt](int left) {
+    *attempt = [step, self = std::weak_ptr(attempt)](int left) {
         if (auto *form = qobject_cast<print::Form11 *>(QApplication::activeModalWidget())) {
             step(*form);
             return;
         }
         if (left > 0)
-            QTimer::singleShot(20, [attempt, left] { (*attempt)(left - 1); });
+            if (auto next = self.lock())
+                QTimer::singleShot(20, [next, left] { (*next)(left - 1); });
     };
     QTimer::singleShot(0, [attempt] { (*attempt)(200); });
 }
