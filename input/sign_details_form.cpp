@@ -554,13 +554,18 @@ void Form1::Text4_Change(int)
             return;
         }
     }
+    // A complete key opens the later pages at once; the engineer need not
+    // enter "Job Details" again for their tabs.
     command1_[2]->setEnabled(true);
+    tab1_->tabBar()->setTabEnabled(RoadsideSlopePage, true);
+    tab1_->tabBar()->setTabEnabled(SignPanelsPage, true);
     engine::DesignRecord &w = vars_.WorkingDesign;
     StoreRecordText(w.JobCode, text4_[0]->text());
     StoreRecordText(w.JobSection, text4_[1]->text());
     StoreRecordText(w.SignPos, text4_[2]->text());
     if (!vars_.DirectoryPicking)
         panels_->UpdateJobStatus();
+    command1_[3]->setEnabled(false);
 }
 
 void Form1::SSIndexTab3_Click(int)
