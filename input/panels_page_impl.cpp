@@ -69,6 +69,9 @@ PanelsPageImpl::PanelsPageImpl(Form1 &form) : form_(form)
     view_ = new SignLayoutView(frame);
     layout->addWidget(view_);
     view_->onRelease = [this](QPointF p) { Frame3D7_MouseUp(p); };
+    // The scale and origins are taken from the frame's size: a resized
+    // frame is drawn again to fit.
+    view_->onResize = [this] { DrawSignLayoutView(); };
 
     for (int i = 0; i < 14; ++i)
         form_.Text1(i)->installEventFilter(this);

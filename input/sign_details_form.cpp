@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace input {
 namespace {
@@ -38,6 +39,13 @@ namespace {
 int32_t BoxNumber(const QLineEdit *box)
 {
     return engine::ToInt32(engine::Val(box->text().toStdString()));
+}
+
+// A stored sign number as its box shows it: without the blanks around it.
+QString ShownSignCode(std::string_view code)
+{
+    const std::string_view trimmed = engine::Trim(code);
+    return QString::fromUtf8(trimmed.data(), static_cast<qsizetype>(trimmed.size()));
 }
 
 QString NumberText(long long value)
@@ -293,7 +301,7 @@ void Form1::fillFromWorkingCopy()
             text1_[static_cast<size_t>(k - 1)]->setText(NumberText(w.FrontSignWidth[slot]));
             text1_[static_cast<size_t>(k + 2)]->setText(NumberText(w.FrontSignDepth[slot]));
             text1_[static_cast<size_t>(k + 8)]->setText(NumberText(w.FrontSignClearance[slot]));
-            text1_[static_cast<size_t>(k + 5)]->setText(ShownRecordText(w.SignCode[slot].view()));
+            text1_[static_cast<size_t>(k + 5)]->setText(ShownSignCode(w.SignCode[slot].view()));
         }
     }
     for (int i = 0; i <= 2; ++i)
@@ -302,7 +310,7 @@ void Form1::fillFromWorkingCopy()
     if (w.NumBackSigns == 1) {
         text2_[0]->setText(NumberText(w.BackSignWidth));
         text2_[1]->setText(NumberText(w.BackSignDepth));
-        text2_[2]->setText(ShownRecordText(w.SignCode[engine::kBackSlot].view()));
+        text2_[2]->setText(ShownSignCode(w.SignCode[engine::kBackSlot].view()));
     }
     if (w.BackSignClearance < 1) {
         selectOption(OptionArray::Option3D7, 0);
@@ -554,13 +562,18 @@ void Form1::Text4_Change(int)
             return;
         }
     }
+    // A complete key opens the later pages at once; the engineer need not
+    // enter "Job Details" again for their tabs.
     command1_[2]->setEnabled(true);
+    tab1_->tabBar()->setTabEnabled(RoadsideSlopePage, true);
+    tab1_->tabBar()->setTabEnabled(SignPanelsPage, true);
     engine::DesignRecord &w = vars_.WorkingDesign;
     StoreRecordText(w.JobCode, text4_[0]->text());
     StoreRecordText(w.JobSection, text4_[1]->text());
     StoreRecordText(w.SignPos, text4_[2]->text());
     if (!vars_.DirectoryPicking)
         panels_->UpdateJobStatus();
+    command1_[3]->setEnabled(false);
 }
 
 void Form1::SSIndexTab3_Click(int)

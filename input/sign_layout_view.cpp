@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace input {
 namespace {
@@ -70,6 +71,13 @@ void SignLayoutView::mouseReleaseEvent(QMouseEvent *event)
     QWidget::mouseReleaseEvent(event);
     if (onRelease)
         onRelease(platform::PixelsToTwips(event->position(), platform::TwipsPerPixel(*this)));
+}
+
+void SignLayoutView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (onResize)
+        onResize();
 }
 
 } // namespace input

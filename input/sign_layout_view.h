@@ -22,10 +22,13 @@ public:
 
     // A mouse release over the view (any button), at a point in twips.
     std::function<void(QPointF)> onRelease;
+    // The view's size changed: its scene was placed for the old size.
+    std::function<void()> onResize;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     SignLayoutScene scene_;

@@ -247,6 +247,10 @@ void StorageDialog::refresh()
         box->setEnabled(mode_ == SaveAsMode);
         box->setVisible(boxesShown);
     }
+    // The engineer types the new key at once: whatever had the focus when
+    // the dialog last hid (a button, another box) does not keep it.
+    if (mode_ == SaveAsMode)
+        keyBoxes_[0]->setFocus(Qt::OtherFocusReason);
 
     const ModeText &text = ModeTexts[mode_];
     setWindowTitle(QString::fromLatin1(text.caption));
@@ -409,7 +413,9 @@ bool StorageDialog::doSaveAs()
         return false;
     }
     progress.finish();
-    hide();
+    // Closed as the other actions close it, so that the hidden dialog does
+    // not keep the keyboard when it is shown again.
+    accept();
     emit designSaved();
     emit designLoaded();
     return true;

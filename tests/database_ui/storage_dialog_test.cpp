@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 
@@ -643,6 +645,82 @@ TEST_F(SaveAsTest, StaysLoadedAndShowsAgainEmpty)
     EXPECT_EQ(boxes(), (QStringList{"", "", ""}));
     EXPECT_NE(item("NEW", "S", "P"), nullptr);
 }
+
+// How the engineer leaves the Save As dialog before it is shown again.
+enum class SaveAsLeaving { EnterStores, CancelClicked, Escape };
+
+// No widget named: Qt Test sends the keys where the focus is.
+QWidget *const kFocus = nullptr;
+
+class SaveAsFocus : public SaveAsTest, public ::testing::WithParamInterface<SaveAsLeaving> {
+protected:
+    // Runs the event loop until the dialog is the active window.
+    bool activeSoon()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!dialog->isActiveWindow() && timer.elapsed() < 2000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QApplication::processEvents();
+        return dialog->isActiveWindow();
+    }
+    // Characters typed where the focus is (with none, the dialog gets them).
+    void typeText(const QString &text)
+    {
+        for (const QChar c : text) {
+            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : dialog.get();
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+        }
+    }
+    // The three key parts, with Tab between them.
+    void typeKey(const QString &job, const QString &section, const QString &pos)
+    {
+        typeText(job);
+        QTest::keyClick(kFocus, Qt::Key_Tab);
+        typeText(section);
+        QTest::keyClick(kFocus, Qt::Key_Tab);
+        typeText(pos);
+    }
+};
+
+TEST_P(SaveAsFocus, EveryShowingStartsInTheJobCode)
+{
+    dialog->hide();
+    dialog->openInMode(database::SaveAsMode);
+    ASSERT_TRUE(activeSoon());
+    EXPECT_EQ(QApplication::focusWidget(), dialog->keyBox(0));
+    typeKey(QStringLiteral("NEW"), QStringLiteral("S"), QStringLiteral("P"));
+    ASSERT_EQ(boxes(), (QStringList{"NEW", "S", "P"}));
+
+    switch (GetParam()) {
+    case SaveAsLeaving::EnterStores:
+        QTest::keyClick(kFocus, Qt::Key_Return);
+        ASSERT_TRUE(stored(Key("NEW", "S", "P")));
+        break;
+    case SaveAsLeaving::CancelClicked:
+        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+        break;
+    case SaveAsLeaving::Escape:
+        QTest::keyClick(kFocus, Qt::Key_Escape);
+        break;
+    }
+    ASSERT_FALSE(dialog->isVisible());
+
+    for (int showing = 2; showing <= 3; ++showing) {
+        dialog->openInMode(database::SaveAsMode);
+        ASSERT_TRUE(activeSoon());
+        EXPECT_EQ(QApplication::focusWidget(), dialog->keyBox(0)) << showing;
+        typeKey(QStringLiteral("Brücke"), QStringLiteral("Süd"), QString::number(showing));
+        EXPECT_EQ(boxes(), (QStringList{"Brücke", "Süd", QString::number(showing)})) << showing;
+        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+        ASSERT_FALSE(dialog->isVisible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AfterLeaving, SaveAsFocus,
+                         ::testing::Values(SaveAsLeaving::EnterStores, SaveAsLeaving::CancelClicked,
+                                           SaveAsLeaving::Escape));
 
 // ---- Activation, job management and the modal modes -------------------------
 

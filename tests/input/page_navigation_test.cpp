@@ -7,6 +7,7 @@
 #include "platform/widgets/twips.h"
 
 #include <QTabBar>
+#include <QTest>
 
 using input::OptionArray;
 using input_testing::PanelsTest;
@@ -28,30 +29,99 @@ TEST_F(PanelsTest, JobDetailsEnablesLaterPagesOnlyWithAKey)
     showDesign(input_testing::sampleDesign());
     QTabWidget *pages = form->SSIndexTab1();
     EXPECT_EQ(pages->currentIndex(), input::JobDetailsPage);
-    // Activation ran the handler before the key boxes were filled: the tabs
-    // wait for the next entry of the page, "Next >>>" follows the key.
-    EXPECT_FALSE(pages->isTabEnabled(1));
-    EXPECT_TRUE(form->Command1(2)->isEnabled());
-    EXPECT_FALSE(form->Command1(3)->isEnabled());
-    panels->SSIndexTab1_Click(1);
+    // Filling the key boxes completed the key: the later pages open with it.
     EXPECT_TRUE(pages->isTabEnabled(1));
     EXPECT_TRUE(pages->isTabEnabled(2));
+    EXPECT_TRUE(form->Command1(2)->isEnabled());
+    EXPECT_FALSE(form->Command1(3)->isEnabled());
 
     form->Text4(2)->clear();
     EXPECT_FALSE(form->Command1(2)->isEnabled());
-    EXPECT_TRUE(pages->isTabEnabled(1));  // the tabs follow on the next entry
+    EXPECT_TRUE(pages->isTabEnabled(1));  // an incomplete key changes "Next >>>" only
     panels->SSIndexTab1_Click(0);
     EXPECT_FALSE(pages->isTabEnabled(1));
     EXPECT_FALSE(pages->isTabEnabled(2));
     EXPECT_FALSE(form->Command1(2)->isEnabled());
 
-    // A key of blanks counts as entered.
+    // A key of blanks counts as entered, on entering the page too.
     form->Text4(2)->setText("   ");
+    EXPECT_TRUE(pages->isTabEnabled(1));
     panels->SSIndexTab1_Click(0);
     EXPECT_TRUE(pages->isTabEnabled(1));
     EXPECT_TRUE(pages->isTabEnabled(2));
     EXPECT_TRUE(form->Command1(2)->isEnabled());
 }
+
+// The key typed into the three boxes of a new design, character by
+// character as the keyboard sends it.
+struct KeyCase {
+    const char *job;
+    const char *section;
+    const char *position;
+};
+
+class KeyCompletion : public PanelsTest, public ::testing::WithParamInterface<KeyCase> {
+protected:
+    void typeText(QLineEdit *box, const QString &text)
+    {
+        for (const QChar c : text)
+            input_testing::keyClick(box, 0, QString(c));
+    }
+    void expectPages(bool next, bool later)
+    {
+        EXPECT_EQ(form->Command1(2)->isEnabled(), next);
+        EXPECT_FALSE(form->Command1(3)->isEnabled());
+        EXPECT_EQ(form->SSIndexTab1()->isTabEnabled(input::RoadsideSlopePage), later);
+        EXPECT_EQ(form->SSIndexTab1()->isTabEnabled(input::SignPanelsPage), later);
+    }
+};
+
+TEST_P(KeyCompletion, OpensTheLaterPagesAtOnce)
+{
+    const KeyCase c = GetParam();
+    engine::DesignRecord blank = input_testing::sampleDesign();
+    blank.JobCode = "";
+    blank.JobSection = "";
+    blank.SignPos = "";
+    showActive(blank);
+    QTabWidget *pages = form->SSIndexTab1();
+    expectPages(false, false);
+
+    typeText(form->Text4(0), QString::fromUtf8(c.job));
+    typeText(form->Text4(1), QString::fromUtf8(c.section));
+    expectPages(false, false);
+    const QString position = QString::fromUtf8(c.position);
+    typeText(form->Text4(2), position);
+    expectPages(true, true);
+    engine::FixedText<15> stored;
+    stored = std::string(c.position);
+    EXPECT_EQ(working().SignPos, stored);
+
+    // The tab is open to the engineer's click, without a detour over
+    // "<<< Previous".
+    QTabBar *bar = pages->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(input::RoadsideSlopePage).center());
+    EXPECT_EQ(pages->currentIndex(), input::RoadsideSlopePage);
+    EXPECT_TRUE(form->Command1(3)->isEnabled());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(input::JobDetailsPage).center());
+    ASSERT_EQ(pages->currentIndex(), input::JobDetailsPage);
+
+    // Taking the key apart again disables "Next >>>" only; the tabs follow
+    // on the next entry of the page.
+    form->Text4(2)->setFocus();
+    form->Text4(2)->end(false);
+    for (qsizetype i = 0; i < position.size(); ++i)
+        input_testing::keyClick(form->Text4(2), Qt::Key_Backspace);
+    ASSERT_TRUE(form->Text4(2)->text().isEmpty());
+    expectPages(false, true);
+    panels->SSIndexTab1_Click(input::RoadsideSlopePage);
+    expectPages(false, false);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyCompletion,
+                         ::testing::Values(KeyCase{"J100", "S1", "P1"},
+                                           KeyCase{"Brücke-Nord", "Süd Ø", "Straße 7"},
+                                           KeyCase{" ", "  ", "   "}));  // blanks count as typed
 
 TEST_F(PanelsTest, NextAndPreviousWalkThePages)
 {

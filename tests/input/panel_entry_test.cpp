@@ -266,3 +266,31 @@ TEST_F(PanelsTest, CountOptionsAgainstCountedPanels)
     EXPECT_TRUE(scene.shapes[1].shown);
     EXPECT_EQ(scene.labels[1].caption, "US");
 }
+
+// The form made larger and smaller again: the panel 2000 x 1500 fills the
+// layout view at each size, as it would after a change of a panel value.
+TEST_F(PanelsTest, LayoutViewFollowsResize)
+{
+    showDesign(input_testing::sampleDesign());
+    toSignPanels();
+    QApplication::processEvents();
+    input::SignLayoutView *view = panels->layoutView();
+    const QSize original = form->size();
+    const QSize steps[] = {{400, 300}, {400, 0}, {0, 300}, {0, 0}};
+    const QSize originalView = view->size();
+    for (const QSize &grow : steps) {
+        form->resize(original + grow);
+        QApplication::processEvents();
+        const input::SignLayoutScene &scene = view->scene();
+        const input::LayoutSize frame = view->sizeInTwips();
+        const double fits = std::min((frame.height - 240) / 1500, (frame.width - 120) / 2000);
+        EXPECT_FLOAT_EQ(scene.scale, static_cast<float>(fits)) << grow.width() << " x " << grow.height();
+        EXPECT_NEAR(scene.shapes[0].width, fits * 2000, 0.5);
+        EXPECT_NEAR(scene.shapes[0].height, fits * 1500, 0.5);
+        // Centred in the view's new width.
+        EXPECT_NEAR(scene.shapes[0].left + scene.shapes[0].width / 2, frame.width / 2, 1);
+        // The frame follows the form.
+        EXPECT_EQ(view->width() > originalView.width(), grow.width() > 0);
+        EXPECT_EQ(view->height() > originalView.height(), grow.height() > 0);
+    }
+}

@@ -149,6 +149,45 @@ TEST_F(FormTest, ShowingFillsTheBoxesFromTheOpenDesign)
     EXPECT_EQ(working().SupportStruts, engine::VbTrue);
 }
 
+// Stored sign numbers as each of the four panels' boxes shows them: the
+// blanks around a number are left out; the key boxes keep a leading blank.
+struct ShownCodeCase {
+    const char *stored;
+    const char *shown;     // in a sign number box
+    const char *keyShown;  // in the job code box
+};
+
+class SignCodesShownTrimmed : public FormTest, public ::testing::WithParamInterface<ShownCodeCase> {};
+
+TEST_P(SignCodesShownTrimmed, AtBothEnds)
+{
+    const ShownCodeCase c = GetParam();
+    engine::DesignRecord d = input_testing::sampleDesign();
+    d.NumFrontSigns = 3;
+    d.NumBackSigns = 1;
+    for (size_t k = 2; k <= 3; ++k) {
+        d.FrontSignWidth[k] = 1000;
+        d.FrontSignDepth[k] = 500;
+    }
+    d.BackSignWidth = 1000;
+    d.BackSignDepth = 500;
+    for (size_t k = 1; k <= 4; ++k)
+        d.SignCode[k] = c.stored;
+    d.JobCode = c.stored;
+    showDesign(d);
+
+    for (QLineEdit *box : {form->Text1(6), form->Text1(7), form->Text1(8), form->Text2(2)})
+        EXPECT_EQ(box->text().toStdString(), c.shown);
+    // The key part keeps what it was typed with; only its padding goes.
+    EXPECT_EQ(form->Text4(0)->text().toStdString(), c.keyShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, SignCodesShownTrimmed,
+                         ::testing::Values(ShownCodeCase{" A1", "A1", " A1"},
+                                           ShownCodeCase{"  R2-4  ", "R2-4", "  R2-4"},
+                                           ShownCodeCase{" Straße ", "Straße", " Straße"},
+                                           ShownCodeCase{"G1-1", "G1-1", "G1-1"}));
+
 struct SeparationCase {
     int frontClearance;
     int backClearance;

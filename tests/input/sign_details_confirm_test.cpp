@@ -218,6 +218,10 @@ TEST_F(FormTest, NextAndPreviousMoveOnePageAndRunThePageHandler)
     EXPECT_EQ(form->SSIndexTab1()->currentIndex(), input::RoadsideSlopePage);
     form->Command1(2)->click();
     EXPECT_EQ(form->SSIndexTab1()->currentIndex(), input::SignPanelsPage);
+    // The recording page handler enables no button; the key left "<<<
+    // Previous" disabled on "Job Details", where the real handler would
+    // have enabled it on entering the slope page.
+    form->Command1(3)->setEnabled(true);
     form->Command1(3)->click();
     EXPECT_EQ(form->SSIndexTab1()->currentIndex(), input::RoadsideSlopePage);
     EXPECT_EQ(calls.mainPageClicks, (std::vector<int>{0, 1, 2}));
