@@ -302,8 +302,13 @@ QString StoredValueFaultMessage(const StoredDesignKey &key, const StoredValueFau
             p.chop(1);
         return p;
     };
-    return QStringLiteral("Stored design %1 / %2 / %3: column %4 holds %5, outside its range.")
-        .arg(part(key.JobCode), part(key.JobSection), part(key.SignPos), fault.column, fault.value);
+    return QStringLiteral("Stored design %1 / %2 / %3: %4")
+        .arg(part(key.JobCode), part(key.JobSection), part(key.SignPos), StoredValueFaultText(fault));
+}
+
+QString StoredValueFaultText(const StoredValueFault &fault)
+{
+    return QStringLiteral("column %1 holds %2, outside its range.").arg(fault.column, fault.value);
 }
 
 // ---------------------------------------------------------------------------

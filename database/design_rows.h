@@ -143,6 +143,9 @@ std::optional<StoredValueFault> FirstFault(const std::optional<SupportRow> &supp
 // What the engineer is told of a fault: "Stored design JOB / SECTION / POS:
 // column Kerb_Post holds 5000000000, outside its range."
 QString StoredValueFaultMessage(const StoredDesignKey &key, const StoredValueFault &fault);
+// The same without the key: "column Kerb_Post holds 5000000000, outside its
+// range."
+QString StoredValueFaultText(const StoredValueFault &fault);
 
 // ---------------------------------------------------------------------------
 // Value conversions shared by saving and loading.

@@ -90,26 +90,51 @@ struct Steps {
 
 const QString LocationOfKey = QStringLiteral("SELECT 1 FROM LocDesData WHERE ") + QLatin1String(DesignKeyCondition);
 
+// The rows of a job (level 1), a job section (2) or a sign position (3),
+// bound with the first `level` padded key parts.
+const char *const LevelSelection[] = {"", JobKeyCondition, "Job_Code = ? AND Job_Section = ?", DesignKeyCondition};
+
+// Fails the steps when a table of the design still holds a row of the
+// selection after a delete or rename reached it through the cascading
+// relations. A file whose table was dropped (the database's own text
+// reports it) or rebuilt without its relation would otherwise lose or move
+// only part of its designs, and the transaction is then rolled back.
+void CheckNoRowsLeft(Steps &steps, int level, const QVariantList &params)
+{
+    for (const char *table : {"LocDesData", "SupDesData", "SignDesData", "PrintRecord"}) {
+        const bool left = steps.exists(
+            QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(QLatin1String(table), QLatin1String(LevelSelection[level])),
+            params);
+        if (left)
+            steps.status = SqlStatus::failure(platform::SqliteConstraint,
+                                              QStringLiteral("%1 still holds rows of the design: the relations of "
+                                                             "the file do not reach that table.")
+                                                  .arg(QLatin1String(table)));
+        if (!steps.status.ok())
+            return;
+    }
+}
+
 // The delete steps, inside the caller's transaction.
 void DeleteSteps(Steps &steps, int level, const StoredDesignKey &key)
 {
     const QString job = PadKey(key.JobCode);
     const QString section = PadKey(key.JobSection);
     const QString pos = PadKey(key.SignPos);
+    const QVariantList params = QVariantList{job, section, pos}.mid(0, level);
     switch (level) {
     case LevelJob:
-        steps.exec(QStringLiteral("DELETE FROM JOBS WHERE Job_Code = ?"), {job});
+        steps.exec(QStringLiteral("DELETE FROM JOBS WHERE Job_Code = ?"), params);
         break;
     case LevelJobSection:
-        steps.exec(QStringLiteral("DELETE FROM LocDesData WHERE Job_Code = ? AND Job_Section = ?"), {job, section});
-        break;
     case LevelSignPosition:
-        steps.exec(QStringLiteral("DELETE FROM LocDesData WHERE ") + QLatin1String(DesignKeyCondition),
-                   {job, section, pos});
+        steps.exec(QStringLiteral("DELETE FROM LocDesData WHERE ") + QLatin1String(LevelSelection[level]), params);
         break;
     default:
         break;
     }
+    if (level >= LevelJob && level <= LevelSignPosition)
+        CheckNoRowsLeft(steps, level, params);
     if (!steps.status.ok())
         return;
     ShowProgress(80, platform::ProgressUpdate);
@@ -312,8 +337,6 @@ StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const Store
     // rows below follow by the cascading updates.
     static const char *const what[] = {"", "job", "job section", "sign position"};
     static const char *const column[] = {"", "Job_Code", "Job_Section", "Sign_Pos"};
-    static const char *const selection[] = {"", "Job_Code = ?", "Job_Code = ? AND Job_Section = ?",
-                                            DesignKeyCondition};
     const QString old = Level == LevelJob ? job : Level == LevelJobSection ? section : pos;
     const QString target = PadKey(Level == LevelJob          ? newName.JobCode
                                   : Level == LevelJobSection ? newName.JobSection
@@ -325,7 +348,7 @@ StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const Store
     renamed[Level - 1] = target;
     const QLatin1String table(Level == LevelJob ? "JOBS" : "LocDesData");
     const QString stored =
-        QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(table, QLatin1String(selection[Level]));
+        QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(table, QLatin1String(LevelSelection[Level]));
     const bool sourceStored = steps.exists(stored, source);
     const bool targetStored = !SameIgnoringCase(target, old) && steps.exists(stored, renamed);
     if (!steps.status.ok())
@@ -341,15 +364,17 @@ StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const Store
 
     const QVariantList params = QVariantList{target} + source;
     steps.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3")
-                   .arg(table, QLatin1String(column[Level]), QLatin1String(selection[Level])),
+                   .arg(table, QLatin1String(column[Level]), QLatin1String(LevelSelection[Level])),
                params);
     // The relations compare keys without regard to case, so a rename that only
     // changes the case does not cascade: the rows below are renamed here.
     if (SameIgnoringCase(target, old)) {
         for (const char *below : {"LocDesData", "SupDesData", "SignDesData", "PrintRecord"})
             steps.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3")
-                           .arg(QLatin1String(below), QLatin1String(column[Level]), QLatin1String(selection[Level])),
+                           .arg(QLatin1String(below), QLatin1String(column[Level]), QLatin1String(LevelSelection[Level])),
                        params);
+    } else {
+        CheckNoRowsLeft(steps, Level, source);
     }
     return Commit(transaction, steps.status, failed);
 }

@@ -44,6 +44,8 @@ enum StoreLevel { LevelJob = 1, LevelJobSection = 2, LevelSignPosition = 3 };
 // below follow by the cascading relations. A job left without any location
 // row loses its JOBS row. Reports ShowProgress(80, 2). Any other level only
 // does the last two steps. Deleting what is not stored is not an error.
+// Failed, with nothing deleted, when a table of the design is missing or
+// still holds rows of what was deleted (the cascade did not reach it).
 [[nodiscard]] StoreResult DeleteStoredSign(platform::SqlConnection &db, int Level, const StoredDesignKey &key);
 
 // Renames the job (1), the job section (2) or the sign position (3) named by
@@ -51,6 +53,8 @@ enum StoreLevel { LevelJob = 1, LevelJobSection = 2, LevelSignPosition = 3 };
 // cascading updates. Refused, with a message and nothing changed, when the
 // source is no longer stored or the new name is already in use there.
 // A name equal to the old one changes nothing and is not an error.
+// Failed, with nothing renamed, when a table of the design is missing or
+// still holds rows under the old name.
 [[nodiscard]] StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const StoredDesignKey &oldName,
                                            const StoredDesignKey &newName);
 

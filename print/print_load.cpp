@@ -13,21 +13,24 @@ platform::SqlStatus LoadPrintDesign(platform::SqlConnection &db, const database:
     platform::SqlStatus status = database::ReadSupportRow(db, key, supportRow);
     if (!status.ok())
         return status;
-    if (supportRow) {
-        printed.PrintSupportName = supportRow->SupName.value_or(QString());
-        database::ApplySupportRow(*supportRow, support, design);
-    }
-
     std::vector<database::SignRow> signRows;
     status = database::ReadSignRows(db, key, signRows);
     if (!status.ok())
         return status;
-    database::ApplySignRows(signRows, key, design, support);
-
     std::optional<database::LocationRow> locationRow;
     status = database::ReadLocationRow(db, key, locationRow);
     if (!status.ok())
         return status;
+    // A stored number its record field cannot hold would print as a figure
+    // nobody designed: the read fails, as loading the design does.
+    if (const auto fault = database::FirstFault(supportRow, signRows, locationRow))
+        return platform::SqlStatus::failure(platform::SqliteError, database::StoredValueFaultText(*fault));
+
+    if (supportRow) {
+        printed.PrintSupportName = supportRow->SupName.value_or(QString());
+        database::ApplySupportRow(*supportRow, support, design);
+    }
+    database::ApplySignRows(signRows, key, design, support);
     if (locationRow)
         database::ApplyLocationRow(*locationRow, design);
 

@@ -22,7 +22,9 @@ struct PrintedDesign {
 // Reads the design stored under `key` into `printed`. Every load starts from
 // an empty copy, so nothing of an earlier design carries over; the key fields
 // are always the key asked for. Rows are matched with `=` on the padded key.
-// A failed read returns its status; `printed` is then unusable.
+// A failed read returns its status, and so does a stored number outside the
+// range of the record field it goes into (its text names the column and the
+// value); `printed` is then unusable.
 platform::SqlStatus LoadPrintDesign(platform::SqlConnection &db, const database::StoredDesignKey &key,
                                     PrintedDesign &printed);
 

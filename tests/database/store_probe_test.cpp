@@ -149,4 +149,58 @@ TEST_F(ProbeStoreTest, LongFieldsAtTheirLargestRoundTrip)
     EXPECT_EQ(design.value("BackSignDepth").toDouble(), 2147483647.0);
 }
 
+QString Sqlite(const QString &file, const QString &sql)
+{
+    QProcess sqlite;
+    sqlite.start(QStringLiteral("sqlite3"), {file, sql});
+    if (!sqlite.waitForFinished(30000) || sqlite.exitCode() != 0)
+        ADD_FAILURE() << "sqlite3 " << sql.toStdString() << ": " << sqlite.readAllStandardError().toStdString()
+                      << " (the sqlite3 client is needed here)";
+    return QString::fromUtf8(sqlite.readAllStandardOutput());
+}
+
+// A file changed by another tool so that the relations no longer reach every
+// table of a design: a delete or rename changes no row of any table and says
+// why, with the database's own text where it gives one.
+TEST_F(ProbeStoreTest, DamagedFileDeleteAndRenameChangeNothing)
+{
+    const char *dropSupport = "DROP TABLE SupDesData";
+    const char *looseRecords = "CREATE TABLE Loose AS SELECT * FROM PrintRecord; DROP TABLE PrintRecord; "
+                               "ALTER TABLE Loose RENAME TO PrintRecord";
+    const struct {
+        const char *damage;
+        QStringList command;
+        const char *told;
+    } cases[] = {
+        {dropSupport, {"--delete", "3", "Brücke", "Süd", "P1"}, "no such table: SupDesData"},
+        {dropSupport, {"--delete", "1", "Brücke", "", ""}, "no such table: SupDesData"},
+        {dropSupport, {"--rename", "2", "Brücke", "Süd", "", "", "Nord", ""}, "no such table: SupDesData"},
+        {looseRecords, {"--delete", "2", "Brücke", "Süd", ""}, "PrintRecord still holds rows of the design"},
+        {looseRecords, {"--rename", "1", "Brücke", "", "", "Straße", "", ""}, "PrintRecord still holds rows"},
+        {looseRecords, {"--rename", "3", "Brücke", "Süd", "P1", "", "", "P7"}, "PrintRecord still holds rows"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.command.join(' ').toStdString());
+        QFile::remove(file);
+        for (const char *pos : {"P1", "P2"}) {
+            QByteArray design = Design;
+            design.replace("O'Brien 50%", "Brücke").replace("A_C", "Süd").replace("P\\\\1", pos);
+            const ProbeRun saved = Probe({"--save", file}, design);
+            ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+        }
+        Sqlite(file, QString::fromLatin1(c.damage));
+        const QString before = Sqlite(file, QStringLiteral(".dump"));
+        ASSERT_TRUE(before.contains(QStringLiteral("Brücke"))) << before.toStdString();
+
+        QStringList args = c.command;
+        args.insert(1, file);
+        const ProbeRun run = Probe(args);
+        EXPECT_EQ(run.exitCode, 3);
+        const char *what = c.command[0] == "--delete" ? "could not be deleted" : "could not be renamed";
+        EXPECT_TRUE(run.err.contains(QLatin1String(what))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.told))) << run.err.toStdString();
+        EXPECT_EQ(Sqlite(file, QStringLiteral(".dump")), before);
+    }
+}
+
 } // namespace

@@ -437,6 +437,94 @@ TEST_F(RenameTest, ANameInUseIsRefusedAndTheDialogStays)
     expectIdle();
 }
 
+// ---- Delete and rename on a damaged file ----------------------------------
+
+struct DamageCase {
+    const char *damage;   // SQL run on the file with the relations off
+    int mode;             // DeleteMode or RenameMode
+    const char *job, *section, *pos;  // the item chosen
+    const char *newName;  // typed into the enabled box (rename)
+    const char *told;     // in the failure message
+};
+
+class DamagedFileTest : public StorageTest, public ::testing::WithParamInterface<DamageCase> {
+protected:
+    // Every row of every design table, as text.
+    QStringList allRows()
+    {
+        QStringList out;
+        for (const char *table : {"JOBS", "LocDesData", "SupDesData", "SignDesData", "PrintRecord"}) {
+            if (!db().hasTable(QLatin1String(table)))
+                continue;
+            platform::SqlRows rows;
+            EXPECT_TRUE(db().select(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(table)), {},
+                                    rows)
+                            .ok());
+            for (const platform::SqlRow &row : rows) {
+                QStringList cells{QLatin1String(table)};
+                for (const QVariant &v : row)
+                    cells << v.toString();
+                out << cells.join(QLatin1Char('|'));
+            }
+        }
+        return out;
+    }
+};
+
+const char *const DropSupport = "DROP TABLE SupDesData";
+const char *const LooseSigns = "CREATE TABLE Loose AS SELECT * FROM SignDesData; DROP TABLE SignDesData; "
+                               "ALTER TABLE Loose RENAME TO SignDesData";
+
+TEST_P(DamagedFileTest, DeleteOrRenameChangesNothingAndSaysWhy)
+{
+    const DamageCase c = GetParam();
+    store("Brücke", "Süd", "P1");
+    store("Brücke", "Süd", "P2");
+    store("Brücke", "Nord", "P1");
+    store("J2", "S1", "P1");
+    int changed = 0;
+    QObject::connect(dialog.get(), &StorageDialog::storedDesignsChanged, [&] { ++changed; });
+    // Damaged while the list is shown (the list itself reads SupDesData).
+    open(c.mode);
+    exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    for (const QString &sql : QString::fromUtf8(c.damage).split(QLatin1Char(';')))
+        exec(sql);
+    exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    const QStringList before = allRows();
+
+    click(dialog->browser(), item(c.job, c.section, c.pos));
+    if (c.mode == database::RenameMode) {
+        const int box = *c.pos ? 2 : *c.section ? 1 : 0;
+        dialog->keyBox(box)->setText(QString::fromUtf8(c.newName));
+    } else {
+        messages.script({MessageAnswer::Ok});
+    }
+    ASSERT_TRUE(action()->isEnabled());
+    action()->click();
+
+    ASSERT_FALSE(messages.calls.empty());
+    const platform::MessageRequest &failure = messages.calls.back();
+    EXPECT_TRUE(failure.text.contains(QLatin1String(c.mode == database::DeleteMode ? "Nothing has been deleted"
+                                                                                   : "Nothing has been changed")))
+        << failure.text.toStdString();
+    EXPECT_TRUE(failure.text.contains(QString::fromUtf8(c.told))) << failure.text.toStdString();
+    EXPECT_EQ(failure.icon, platform::MessageIcon::Critical);
+    EXPECT_EQ(allRows(), before);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(changed, 0);
+    expectIdle();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedFileTest,
+    ::testing::Values(
+        DamageCase{DropSupport, database::DeleteMode, "Brücke", "Süd", "P1", "", "no such table: SupDesData"},
+        DamageCase{DropSupport, database::DeleteMode, "Brücke", "", "", "", "no such table: SupDesData"},
+        DamageCase{DropSupport, database::RenameMode, "Brücke", "Süd", "", "Ost", "no such table: SupDesData"},
+        DamageCase{LooseSigns, database::DeleteMode, "Brücke", "Süd", "", "", "SignDesData still holds rows"},
+        DamageCase{LooseSigns, database::RenameMode, "Brücke", "Süd", "P2", "P9", "SignDesData still holds rows"},
+        DamageCase{LooseSigns, database::RenameMode, "Brücke", "", "", "Straße", "SignDesData still holds rows"}));
+
 // ---- Save and silent save -------------------------------------------------
 
 TEST_F(StorageTest, SaveStoresTheOpenDesignUnderItsOwnKey)

@@ -167,4 +167,52 @@ TEST_F(PrintProbeTest, FailuresLeaveNoFile)
     EXPECT_NE(Start(ProbePath(), {"--print-design-forms", file, pdf, "J100"}).exitCode, 0);
 }
 
+// A file changed by another tool: a post length no record field can hold.
+// Every print command refuses it as loading does, prints no page of it and
+// leaves the print status and the selection as they were.
+TEST_F(PrintProbeTest, StoredValueOutOfRangeStopsEveryPrintJob)
+{
+    const auto sql = [this](const QString &statement) {
+        const ToolRun run = Start("sqlite3", {file, statement});
+        EXPECT_EQ(run.exitCode, 0) << statement.toStdString() << ": " << run.err.toStdString() << " (the sqlite3 client is needed)";
+        return QString::fromUtf8(run.out);
+    };
+    sql("UPDATE SupDesData SET Kerb_Post = 5000000000 WHERE Job_Section = 'North          '");
+    const char *stamps = "SELECT DForm_Print_Status, DForm_Date, SForm_Print_Status, SForm_Date, "
+                         "OFormSF_Print_Status, OFormSF_ReqNo, OFormSP_Print_Status, OFormFT_Print_Status "
+                         "FROM PrintRecord ORDER BY Job_Section";
+    const QString stampsBefore = sql(stamps);
+    const struct {
+        QStringList args;      // after FILE OUT.pdf
+        const char *selected;  // the selection flags that must stay set, or none
+    } cases[] = {
+        {{"J100", "South", "P2", "J100", "North", "P1"}, nullptr},
+        {{"J100", "South", "P2", "J100", "North", "P1"}, "Selected"},
+        {{"R1", "SF,SP,FT", "J100", "North", "P1"}, "Selected <> 0 AND OFormSF_Sel <> 0 AND OFormFT_Sel"},
+    };
+    const char *commands[] = {"--print-design-forms", "--print-summary", "--print-orders"};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(commands[i]);
+        const QString pdf = dir.filePath(QStringLiteral("refused%1.pdf").arg(i));
+        const ToolRun run = Start(ProbePath(), QStringList{commands[i], file, pdf} + cases[i].args);
+        EXPECT_EQ(run.exitCode, 3);
+        EXPECT_TRUE(run.err.contains("The design J100 / North / P1 could not be read: column Kerb_Post holds "
+                                     "5000000000, outside its range."))
+            << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        if (QFile::exists(pdf)) {
+            EXPECT_FALSE(Start("pdftotext", {pdf, "-"}).out.contains("2147483647"));
+        }
+        EXPECT_FALSE(QFile::exists(pdf));
+        EXPECT_EQ(sql(stamps), stampsBefore);
+        if (cases[i].selected) {
+            EXPECT_EQ(sql(QStringLiteral("SELECT count(*) FROM PrintRecord WHERE Job_Section = 'North          ' "
+                                         "AND %1 <> 0")
+                              .arg(QLatin1String(cases[i].selected)))
+                          .trimmed(),
+                      "1");
+        }
+    }
+}
+
 } // namespace

@@ -310,6 +310,41 @@ INSTANTIATE_TEST_SUITE_P(Kinds, Form11Ok,
                          ::testing::Values(OkCase{0, "DForm_Print_Status", "DForm_Date", "Kelvora - Design Form"},
                                            OkCase{2, "SForm_Print_Status", "SForm_Date", "Kelvora - Summary Form"}));
 
+// A file changed by another tool: a post length no record field can hold
+// stops the job as a failed read does, before any page of it is drawn.
+class Form11OutOfRange : public Form11Test, public ::testing::WithParamInterface<OkCase> {};
+
+TEST_P(Form11OutOfRange, StoredValueOutOfRangeIsToldAndNothingIsStamped)
+{
+    const OkCase c = GetParam();
+    save(SampleDesign("Brücke", "Süd", "P1"), SampleSupport());
+    save(SampleDesign("Brücke", "Süd", "P2"), SampleSupport());
+    setColumn(Key("Brücke", "Süd", "P2"), "SupDesData", "Kerb_Post", 5000000000LL);
+    open(c.kind);
+    choose(form->Outline1(), Key("Brücke", "Süd", ""), 2);
+    click("Command4_1");
+    const QStringList selected = flags();
+    ASSERT_EQ(selected, (QStringList{"Brücke/Süd/P1=-1", "Brücke/Süd/P2=-1"}));
+    click("Command2");
+
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls[0].text,
+              QStringLiteral("The print job failed: The design Brücke / Süd / P2 could not be read: column Kerb_Post "
+                             "holds 5000000000, outside its range.\n"
+                             "No print status was recorded and the signs stay selected."));
+    EXPECT_EQ(messages.calls[0].icon, platform::MessageIcon::Critical);
+    for (const QString &text : surface.texts())
+        EXPECT_FALSE(text.contains(QStringLiteral("2147483647"))) << text.toStdString();
+    EXPECT_EQ(value(Key("Brücke", "Süd", "P1"), c.status), "N");
+    EXPECT_EQ(value(Key("Brücke", "Süd", "P2"), c.status), "N");
+    EXPECT_NE(value(Key("Brücke", "Süd", "P1"), c.date), "07/03/2026");  // the job's day
+    EXPECT_EQ(flags(), selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, Form11OutOfRange,
+                         ::testing::Values(OkCase{0, "DForm_Print_Status", "DForm_Date", "Kelvora - Design Form"},
+                                           OkCase{2, "SForm_Print_Status", "SForm_Date", "Kelvora - Summary Form"}));
+
 TEST_F(Form11Test, OkForOrderFormsShowsTheOrderFormAndWritesNothing)
 {
     storeFour();
