@@ -290,6 +290,7 @@ protected:
     {
         print::JobPrinter().setOutputFileName(QString());
         platform::SaveSetting(platform::PrintPdfFolderKey, QString());
+        PrintJobTest::TearDown();
     }
 };
 
