@@ -252,6 +252,11 @@ struct PdfJobCase {
     bool existing;  // a file of the final name is there before the job
 };
 
+void PrintTo(const PdfJobCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 // Lists the output folder at each design's progress step, and drops a table
 // of the design store after the first design when asked to.
 class WatchingFolder final : public platform::ProgressDisplay {
