@@ -7,14 +7,19 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainterPath>
 #include <QPrinterInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <numbers>
+#include <system_error>
+#include <utility>
 
 namespace print {
 
@@ -23,6 +28,22 @@ namespace {
 QColor ToColour(int32_t value)
 {
     return QColor(engine::ColourRed(value), engine::ColourGreen(value), engine::ColourBlue(value));
+}
+
+// A hidden name beside `path` that no file has yet.
+QString PartFileName(const QString &path)
+{
+    const QFileInfo info(path);
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString name;
+    do {
+        QString random;
+        for (int i = 0; i < 6; ++i)
+            random += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
+        name = info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".") + random +
+                                   QStringLiteral(".part"));
+    } while (QFileInfo::exists(name));
+    return name;
 }
 
 double PrinterUnitsPerPoint(const QPrinter &printer)
@@ -55,13 +76,35 @@ std::unique_ptr<PrinterSurface> PrinterSurface::ForPdf(const QString &path)
 
 PrinterSurface::~PrinterSurface()
 {
+    // A document that was never ended is not a finished job.
     if (painter_.isActive())
         painter_.end();
+    closePartFile(false);
 }
 
 QString PrinterSurface::pdfPath() const
 {
+    if (!partPath_.isEmpty())
+        return finalPath_;
     return printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
+}
+
+bool PrinterSurface::closePartFile(bool keep)
+{
+    if (partPath_.isEmpty())
+        return true;
+    printer_.setOutputFileName(finalPath_);
+    const QString part = std::exchange(partPath_, QString());
+    const QString target = std::exchange(finalPath_, QString());
+    if (keep) {
+        // Replaces a file of that name in one step.
+        std::error_code error;
+        std::filesystem::rename(QFileInfo(part).filesystemFilePath(), QFileInfo(target).filesystemFilePath(), error);
+        if (!error)
+            return true;
+    }
+    QFile::remove(part);
+    return !keep;
 }
 
 void PrinterSurface::beginPage(int, int16_t orientation)
@@ -70,8 +113,14 @@ void PrinterSurface::beginPage(int, int16_t orientation)
     if (printer_.pageLayout().orientation() != wanted)
         printer_.setPageOrientation(wanted);
     if (!begun_) {
+        const QString file = pdfPath();
+        if (!file.isEmpty()) {
+            finalPath_ = file;
+            partPath_ = PartFileName(file);
+            printer_.setOutputFileName(partPath_);
+        }
         if (!painter_.begin(&printer_)) {
-            const QString file = pdfPath();
+            closePartFile(false);
             setFailure(file.isEmpty() ? QStringLiteral("The printer could not be started.")
                                       : QStringLiteral("The printed pages could not be written to ") + file);
             return;
@@ -201,16 +250,19 @@ bool PrinterSurface::endDocument(bool abort)
     const bool ended = painter_.end();
     begun_ = false;
     if (abort) {
-        if (!file.isEmpty())
-            QFile::remove(file);
+        closePartFile(false);
         return true;
     }
     if (!ended) {
+        closePartFile(false);
         setFailure(QStringLiteral("The printed pages could not be completed."));
-        if (!file.isEmpty())
-            QFile::remove(file);
+        return false;
     }
-    return ended;
+    if (!closePartFile(true)) {
+        setFailure(QStringLiteral("The printed pages could not be written to ") + file);
+        return false;
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -14,14 +14,23 @@ class PrinterSurface final : public PageSurface {
 public:
     // Paints on a printer the caller has set up; the surface does not own it.
     explicit PrinterSurface(QPrinter &printer);
-    // An A4 PDF written to `path` (5 mm margins). The file is made at the
-    // first drawing; a document with no drawing leaves no file, and an
-    // aborted one is removed.
+    // An A4 PDF written to `path` (5 mm margins). A document with no drawing
+    // leaves no file.
+    //
+    // Whenever the pages go to a PDF file (here, or a printer set to a file),
+    // they are written to a hidden part file beside it, named
+    // ".<file name>.<random>.part", which takes the file's name only when the
+    // document has ended well: a job that fails, is aborted or is cut off
+    // never leaves a broken PDF under the finished job's name, and a file
+    // already there is replaced only by a complete one.
     static std::unique_ptr<PrinterSurface> ForPdf(const QString &path);
     ~PrinterSurface() override;
 
     // The PDF file, or empty when printing to a printer.
     QString pdfPath() const;
+    // The part file the pages are being written to, empty when no PDF
+    // document is open.
+    QString partPath() const { return partPath_; }
 
 protected:
     void beginPage(int page, int16_t orientation) override;
@@ -39,6 +48,10 @@ private:
     QPointF device(double x, double y) const;
     double penWidth(int32_t width) const;
     void fillPath(const QPainterPath &path, int32_t fillStyle, int32_t fillColour);
+    // Gives the printer back its file name after a document; with `keep`
+    // the part file takes that name, else it is removed. False when the
+    // part file could not be renamed.
+    bool closePartFile(bool keep);
 
     std::unique_ptr<QPrinter> owned_;
     QPrinter &printer_;
@@ -48,6 +61,8 @@ private:
     double pxPerUnit_ = 1.0;
     double originX_ = 0.0;
     double originY_ = 0.0;
+    QString finalPath_;  // while a part file is open
+    QString partPath_;
 };
 
 // The printer of the print jobs for the rest of the run, as "Print Setup"

@@ -40,6 +40,13 @@ int BackCount(const engine::DesignRecord &d)
     return std::clamp<int>(d.NumBackSigns, 0, 1);
 }
 
+// The line under the block: m of lines 1 to m - 1. A design without panels
+// still prints its first line, so its block spans at least that line.
+int BlockEndLine(const engine::DesignRecord &d)
+{
+    return std::max(FrontCount(d) + BackCount(d) + 1, 2);
+}
+
 // One panel line of a block: the slot it shows and its label.
 struct PanelLine {
     int slot;  // 1..3 front, 4 back
@@ -168,8 +175,7 @@ void PrintSummaryHeader(PageSurface &s, const SummaryColumnEdges &x)
 int32_t SummaryBlockBottom(PageSurface &s, const PrintedDesign &design, bool newGroup)
 {
     const BlockLayout b = LayOutBlock(s, s.CurrentY, newGroup);
-    // A design without panels still prints its first line.
-    const int m = std::max(FrontCount(design.PrintDesign) + BackCount(design.PrintDesign) + 1, 2);
+    const int m = BlockEndLine(design.PrintDesign);
     return b.rowY[static_cast<std::size_t>(m)] + Gap;
 }
 
@@ -232,7 +238,7 @@ void PrintSummaryRow(PageSurface &s, const SummaryColumnEdges &x, const PrintedD
     at(26, 1, normal ? Text(sup.NormFootingDim) : Number(sup.ScrewFootingDim));
     at(27, 1, Number(normal ? sup.NormFootingDep : sup.ScrewFootingDep));
 
-    const int m = FrontCount(d) + BackCount(d) + 1;
+    const int m = BlockEndLine(d);
     const int32_t bottom = y[static_cast<std::size_t>(m)] + Gap;
     DrawLine(s, f.Left, bottom, f.Left + f.Width, bottom, RuleWidth);
     for (int k = 2; k <= SummaryColumns; ++k)

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -238,6 +239,160 @@ TEST_F(PrintJobTest, AnUnwritableFileFailsTheJob)
     EXPECT_TRUE(r.message.contains("could not be written")) << r.message.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
 }
+
+// Where a PDF job writes: a file named by the caller (the probe's print
+// commands), the file chosen in "Print Setup", or the PDF folder when no
+// printer is configured.
+enum class PdfTarget { Named, PrintSetupFile, NoPrinter };
+
+struct PdfJobCase {
+    const char *name;
+    PdfTarget target;
+    bool fails;     // the second design cannot be read
+    bool existing;  // a file of the final name is there before the job
+};
+
+void PrintTo(const PdfJobCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+// Lists the output folder at each design's progress step, and drops a table
+// of the design store after the first design when asked to.
+class WatchingFolder final : public platform::ProgressDisplay {
+public:
+    WatchingFolder(platform::SqlConnection &db, const QString &folder, bool fail)
+        : db_(db), folder_(folder), fail_(fail)
+    {
+        platform::setProgressDisplay(this);
+    }
+    ~WatchingFolder() override { platform::setProgressDisplay(nullptr); }
+    void showProgress(int, int mode) override
+    {
+        if (mode != platform::ProgressUpdate)
+            return;
+        listings.push_back(Listing(folder_));
+        if (fail_ && listings.size() == 1) {
+            db_.exec("PRAGMA foreign_keys = OFF");
+            db_.exec("DROP TABLE SignDesData");
+        }
+    }
+    static QStringList Listing(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    std::vector<QStringList> listings;
+
+private:
+    platform::SqlConnection &db_;
+    QString folder_;
+    bool fail_;
+};
+
+class PdfJobFile : public PrintJobTest, public ::testing::WithParamInterface<PdfJobCase> {
+protected:
+    void TearDown() override
+    {
+        print::JobPrinter().setOutputFileName(QString());
+        platform::SaveSetting(platform::PrintPdfFolderKey, QString());
+        PrintJobTest::TearDown();
+    }
+};
+
+TEST_P(PdfJobFile, TakesItsNameOnlyWhenTheDocumentEndedWell)
+{
+    const PdfJobCase c = GetParam();
+    const bool printerHere = !QPrinterInfo::defaultPrinter().isNull();
+    if (c.target == PdfTarget::NoPrinter && printerHere)
+        GTEST_SKIP() << "a printer is configured here";
+    storeThree();
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    const QString named = out.filePath(QStringLiteral("Übersicht Straße 3.pdf"));
+    const QByteArray old = "an earlier job's pages";
+    if (c.existing) {
+        QFile earlier(named);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write(old);
+    }
+
+    print::PrintTarget target;
+    switch (c.target) {
+    case PdfTarget::Named:
+        target.pdfPath = named;
+        target.surface = print::PrinterSurface::ForPdf(named);
+        break;
+    case PdfTarget::PrintSetupFile:
+        print::JobPrinter().setOutputFileName(named);
+        target = print::OpenPrintTarget(QStringLiteral("Design Forms"));
+        break;
+    case PdfTarget::NoPrinter:
+        platform::SaveSetting(platform::PrintPdfFolderKey, out.path());
+        target = print::OpenPrintTarget(QStringLiteral("Design Forms"));
+        break;
+    }
+    ASSERT_TRUE(target.surface);
+    const QString finalName = QFileInfo(target.pdfPath).fileName();
+    ASSERT_TRUE(target.pdfPath.startsWith(out.path())) << target.pdfPath.toStdString();
+
+    testing_support::RecordingMessages messages;
+    print::PrintJobResult r;
+    std::vector<QStringList> listings;
+    {
+        WatchingFolder watch(db(), out.path(), c.fails);
+        r = print::PrintDesignForms(*target.surface, db(), {Key("A", "S", "P"), Key("B", "S", "P"), Key("C", "S", "P")});
+        listings = watch.listings;
+    }
+    if (r.ok)
+        print::TellPrintedFile(target);
+    const QStringList before = c.existing ? QStringList{finalName} : QStringList{};
+
+    // While the pages are written, the final name is not yet a new file:
+    // beside what was there, one hidden part file.
+    ASSERT_FALSE(listings.empty());
+    for (const QStringList &during : listings) {
+        ASSERT_EQ(during.size(), before.size() + 1) << during.join(" | ").toStdString();
+        const QStringList parts = during.filter(QRegularExpression("^\\..*\\.part$"));
+        ASSERT_EQ(parts.size(), 1) << during.join(" | ").toStdString();
+        EXPECT_TRUE(parts[0].startsWith("." + finalName)) << parts[0].toStdString();
+    }
+
+    const QStringList after = WatchingFolder::Listing(out.path());
+    QFile file(target.pdfPath);
+    if (c.fails) {
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(after, before) << "no part file left, an earlier file untouched";
+        EXPECT_TRUE(messages.calls.empty());
+        if (c.existing) {
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), old);
+        }
+    } else {
+        ASSERT_TRUE(r.ok) << r.message.toStdString();
+        EXPECT_EQ(after, QStringList{finalName}) << "exactly the finished file";
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF"));
+        EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF")) << "a complete document";
+        ASSERT_EQ(messages.calls.size(), 1u);
+        EXPECT_EQ(messages.calls[0].text, print::PrintedFileMessage(target.pdfPath));
+    }
+    if (c.target == PdfTarget::PrintSetupFile) {
+        EXPECT_EQ(print::JobPrinter().outputFileName(), named) << "the printer keeps the file chosen in Print Setup";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, PdfJobFile,
+    ::testing::Values(PdfJobCase{"NamedFinished", PdfTarget::Named, false, false},
+                      PdfJobCase{"NamedFailsPartWay", PdfTarget::Named, true, false},
+                      PdfJobCase{"NamedReplacesAnEarlierFile", PdfTarget::Named, false, true},
+                      PdfJobCase{"NamedFailureKeepsAnEarlierFile", PdfTarget::Named, true, true},
+                      PdfJobCase{"PrintSetupFileFinished", PdfTarget::PrintSetupFile, false, false},
+                      PdfJobCase{"PrintSetupFileFailureKeepsAnEarlierFile", PdfTarget::PrintSetupFile, true, true},
+                      PdfJobCase{"NoPrinterFinished", PdfTarget::NoPrinter, false, false},
+                      PdfJobCase{"NoPrinterFailsPartWay", PdfTarget::NoPrinter, true, false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PrintJobTest, PdfHasOnePagePerDesignAndNotesPage)
 {

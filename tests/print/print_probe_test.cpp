@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -12,6 +14,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 
@@ -213,6 +216,34 @@ TEST_F(PrintProbeTest, StoredValueOutOfRangeStopsEveryPrintJob)
                       "1");
         }
     }
+}
+
+// A job killed part-way (power cut, kill -9) cannot clean up after itself; it
+// leaves at most its hidden part file, never a broken PDF under the name.
+TEST_F(PrintProbeTest, AJobKilledPartWayLeavesNoFileOfItsName)
+{
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    const QString pdf = out.filePath("forms.pdf");
+    QStringList args{"--print-design-forms", file, pdf};
+    for (int i = 0; i < 400; ++i)
+        args << "J100" << "North" << "P1";
+    QProcess p;
+    p.start(ProbePath(), args);
+    ASSERT_TRUE(p.waitForStarted());
+    auto listing = [&] { return QDir(out.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot); };
+    QElapsedTimer clock;
+    clock.start();
+    while (listing().isEmpty() && p.state() == QProcess::Running && clock.elapsed() < 60000)
+        QThread::msleep(1);
+    const QStringList during = listing();
+    p.kill();
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_EQ(p.exitStatus(), QProcess::CrashExit) << "the job was killed while it ran";
+    ASSERT_EQ(during.size(), 1) << QString::fromUtf8(p.readAllStandardError()).toStdString();
+    EXPECT_TRUE(during[0].startsWith(".forms.pdf.") && during[0].endsWith(".part")) << during[0].toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(listing(), during);
 }
 
 } // namespace

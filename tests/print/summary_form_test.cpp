@@ -175,6 +175,64 @@ TEST_F(SummaryTest, PanelLinesBackSignAloneAndFourLines)
     EXPECT_EQ(Count(s, " Job : ", 1), 1);
 }
 
+// Three blocks, the middle one of a design without panels, measured as the
+// PDF prints them: each design's texts lie between the rule above its block
+// and the rule under it, and no rule runs through a line of text.
+TEST_F(SummaryTest, ADesignWithoutPanelsKeepsABlockOfItsOwn)
+{
+    save(SampleDesign("A", "S", "P1"), SampleSupport());
+    engine::DesignRecord bare = SampleDesign("A", "S", "P2");
+    bare.NumFrontSigns = 0;
+    bare.NumBackSigns = 0;
+    bare.DistFromKerb = 2750;
+    save(bare, SampleSupport());
+    engine::DesignRecord two = SampleDesign("A", "S", "P3");
+    two.NumFrontSigns = 2;
+    two.FrontSignWidth[2] = 1800;
+    two.FrontSignDepth[2] = 900;
+    two.SignCode[2] = "G9-9";
+    save(two, SampleSupport());
+    print::RecordingSurface s;
+    ASSERT_TRUE(print(s, {Key("A", "S", "P1"), Key("A", "S", "P2"), Key("A", "S", "P3")}).ok);
+
+    // The full-width rules of the blocks: the group rule, then one under each block.
+    std::vector<double> rules;
+    for (const auto *line : s.ofKind(Kind::Line))
+        if (line->y1 == line->y2 && line->width == 2 && line->x1 == s.PageFrame.Left &&
+            line->x2 == s.PageFrame.Left + s.PageFrame.Width)
+            rules.push_back(line->y1);
+    std::vector<std::vector<const print::RecordingSurface::Item *>> blocks;
+    for (const auto &item : s.items) {
+        if (item.kind != Kind::Text || item.font.Size != 6 || item.text.startsWith(" Job : ") ||
+            item.text.startsWith(" Section : "))
+            continue;
+        if (item.text == Pos("P1") || item.text == Pos("P2") || item.text == Pos("P3"))
+            blocks.emplace_back();
+        ASSERT_FALSE(blocks.empty()) << item.text.toStdString();
+        blocks.back().push_back(&item);
+    }
+    ASSERT_EQ(blocks.size(), 3u);
+    ASSERT_EQ(rules.size(), 4u) << "the group rule and one rule under each block";
+    s.Font.Size = 6;
+    const double height = s.TextHeight(QStringLiteral("A"));
+    EXPECT_EQ(blocks[1].front()->text, Pos("P2"));
+    EXPECT_TRUE(std::any_of(blocks[1].begin(), blocks[1].end(), [](auto *t) { return t->text == " 2750"; }));
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+        EXPECT_GT(rules[b + 1], rules[b]) << "block " << b + 1 << " takes room";
+        for (const auto *t : blocks[b]) {
+            EXPECT_GE(t->y1, rules[b]) << t->text.toStdString() << " in block " << b + 1;
+            EXPECT_LE(t->y1 + height, rules[b + 1]) << t->text.toStdString() << " in block " << b + 1;
+        }
+    }
+    for (const auto *line : s.ofKind(Kind::Line))
+        for (const auto &block : blocks)
+            for (const auto *t : block)
+                if (line->y1 == line->y2 && t->x1 >= line->x1 && t->x1 < line->x2) {
+                    EXPECT_FALSE(line->y1 > t->y1 && line->y1 < t->y1 + height)
+                        << "a rule at y " << line->y1 << " through " << t->text.toStdString() << " at y " << t->y1;
+                }
+}
+
 TEST_F(SummaryTest, BlocksNeverRunPastTheContentBottom)
 {
     std::vector<StoredDesignKey> keys;
