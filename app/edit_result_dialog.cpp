@@ -60,7 +60,8 @@ void BoundedScrollBar::setBounds(long long min, long long max)
     // Segments edited outside the program can total more than the bar's int
     // holds: its ends saturate, and accepts() keeps to what it holds.
     const auto held = [](long long v) {
-        return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+        return static_cast<int>(
+            std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     };
     bar_->setRange(held(std::min(min, max)), held(std::max(min, max)));
     bar_->setInvertedAppearance(reversed);
