@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <limits>
 
 namespace app {
 namespace {
@@ -56,9 +57,20 @@ void BoundedScrollBar::setBounds(long long min, long long max)
     min_ = min;
     max_ = max;
     const bool reversed = min > max;
-    bar_->setRange(static_cast<int>(std::min(min, max)), static_cast<int>(std::max(min, max)));
+    // Segments edited outside the program can total more than the bar's int
+    // holds: its ends saturate, and accepts() keeps to what it holds.
+    const auto held = [](long long v) {
+        return static_cast<int>(
+            std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
+    bar_->setRange(held(std::min(min, max)), held(std::max(min, max)));
     bar_->setInvertedAppearance(reversed);
     bar_->setInvertedControls(reversed);
+}
+
+bool BoundedScrollBar::accepts(long long value) const
+{
+    return value >= min_ && value <= max_ && value >= bar_->minimum() && value <= bar_->maximum();
 }
 
 int BoundedScrollBar::value() const { return bar_->value(); }
@@ -457,8 +469,24 @@ void EditResultDialog::onEntryChanged(int index)
     BoundedScrollBar &bar = *bars_[static_cast<size_t>(index)];
     if (!bar.accepts(number))
         return;
-    bar.setValue(number);
+    if (bar.value() != number) {
+        bar.setValue(number);
+    } else if (number != shownDesignValue(index)) {
+        // The bar already stands there (a saved value beyond its ends starts
+        // it at the end) and moves no more: the value is applied all the same.
+        onScroll(index);
+    }
     ok_->setEnabled(true);
+}
+
+long long EditResultDialog::shownDesignValue(int index)
+{
+    switch (index) {
+    case 3: return viewed().PostSpacing;
+    case 5: return state_.CurrentDesign.RoadHeight;
+    case 7: return state_.CurrentDesign.DistFromKerb;
+    default: return 0;
+    }
 }
 
 void EditResultDialog::onEntryLeft(int index)

@@ -33,8 +33,9 @@ public:
     void setBounds(long long min, long long max);
     long long min() const { return min_; }
     long long max() const { return max_; }
-    // The entry check: at least Min and at most Max (nothing passes when Min > Max).
-    bool accepts(long long value) const { return value >= min_ && value <= max_; }
+    // The entry check: at least Min and at most Max (nothing passes when
+    // Min > Max), and within the ends the bar holds.
+    bool accepts(long long value) const;
     int value() const;
     // Moves the bar; a value beyond the bar's ends shows at the nearest end.
     void setValue(long long value);
@@ -128,6 +129,8 @@ private:
     void onStandard();
     void onEntryChanged(int index);
     void onEntryLeft(int index);
+    // The design value page entry `index` edits.
+    long long shownDesignValue(int index);
     void onFocusWindowChanged(QWindow *window);
 
     engine::DesignState &state_;

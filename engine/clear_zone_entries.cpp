@@ -34,7 +34,10 @@ std::optional<double> ReadWholeText(std::string_view text) {
   double value = 0;
   const char* end = number.data() + number.size();
   const auto [ptr, error] = std::from_chars(number.data(), end, value, std::chars_format::general);
-  if (error != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  if (ptr != end) return std::nullopt;
+  // A number beyond the range reads as Val reads it: beyond every limit.
+  if (error == std::errc::result_out_of_range) return Val(number);
+  if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

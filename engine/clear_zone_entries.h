@@ -33,7 +33,8 @@ AadtChoice AadtChoiceFor(int32_t aadt);
 
 // A text that reads wholly as a decimal number: blanks around it allowed,
 // "." as the decimal point whatever the locale, an exponent allowed; nothing
-// for anything else (letters, an empty text, infinities).
+// for anything else (letters, an empty text, infinities). A number beyond the
+// range reads as an infinity of its sign.
 std::optional<double> ReadWholeText(std::string_view text);
 
 // The radius check: a number brought into 100..900 m (compared before

@@ -152,9 +152,10 @@ double Val(std::string_view text) {
     }
     if (expDigits) number += exponent;
   }
-  const double value = std::strtod(number.c_str(), nullptr);
-  if (std::isinf(value)) return 0.0;
-  return value;
+  // A number beyond the range of a double reads as an infinity of its sign
+  // (strtod's overflow value): it passes every limit a caller checks, and the
+  // saturating conversions bring it to their ends.
+  return std::strtod(number.c_str(), nullptr);
 }
 
 }  // namespace engine

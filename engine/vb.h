@@ -100,7 +100,9 @@ std::string CStr(double value);
 // and line feeds anywhere in the text are ignored; a sign, digits, a decimal
 // point and an exponent (E or D) are read; "&H" and "&O" prefixes read
 // hexadecimal and octal whole numbers. Reading stops at the first character
-// that cannot continue the number.
+// that cannot continue the number. A number beyond the range of a double
+// reads as an infinity of its sign, one too small as 0 (or the nearest
+// subnormal).
 double Val(std::string_view text);
 
 }  // namespace engine

@@ -524,9 +524,17 @@ bool SlopePageImpl::Text3_KeyPress(int index, QKeyEvent *event)
             wouldBe.remove(b->cursorPosition() - 1, 1);
         else if (key == Qt::Key_Delete)
             wouldBe.remove(b->cursorPosition(), 1);
-        // Taking the point out of a gradient must not leave four whole digits.
-        if (kind == EntryKind::Gradient && WholeDigits(wouldBe) > 3)
-            return true;
+        if (kind == EntryKind::Gradient) {
+            // Taking the point out of a gradient must not leave four whole
+            // digits, nor a rise beyond the height range.
+            if (WholeDigits(wouldBe) > 3)
+                return true;
+            const EntryVerdict verdict = JudgeEntry(kind, wouldBe, riseLength);
+            if (!verdict.accepted) {
+                refuse(verdict);
+                return true;
+            }
+        }
         keyApproved_[u] = wouldBe;
         return false;
     }

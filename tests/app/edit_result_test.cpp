@@ -23,6 +23,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <string>
+
 using app::EditResultDialog;
 using app::Form5;
 using app_testing::FakeStorage;
@@ -255,6 +259,66 @@ TEST_F(EditFixture, SegmentsBeyondSixteenBitsGiveTheFullRange)
     EXPECT_LE(state.CurrentDesign.DistFromKerb, 33000);
     EXPECT_EQ(d.scroll(7).value(), state.CurrentDesign.DistFromKerb);
     EXPECT_EQ(d.entry(7)->text(), QString::number(state.CurrentDesign.DistFromKerb));
+}
+
+// Stored segments whose total passes the bar's int: the bar holds what it
+// can, a typed distance reaches the design, and OK leaves the design as the
+// dialog shows it. A saved value beyond the bar's end starts the bar there;
+// typing that end applies it too.
+TEST_F(EditFixture, BarBoundsHoldTheTypedDistance)
+{
+    struct Case {
+        std::array<int32_t, 6> segments;
+        int32_t saved;
+        QString typed;
+    };
+    const int32_t big = 1 << 30;  // four of them make 2^32
+    const std::vector<Case> cases = {
+        {{big, big, big, big, 0, 0}, 1000, "5000"},
+        {{big, big, big, big, 0, 0}, 1000, "999999999"},
+        {{big, big, big, 0, 0, 0}, 1000, "5000"},
+        {{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}, 1000, "123456"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString() + " on segments from " + std::to_string(c.segments[0]));
+        engine::DesignRecord design = app_testing::sampleDesign();
+        for (size_t k = 1; k <= 6; ++k)
+            design.SegLength[k] = c.segments[k - 1];
+        design.DistFromKerb = c.saved;
+        open(design);
+        const int32_t before = state.CurrentDesign.DistFromKerb;
+        EditResultDialog &d = adjust(3);
+        ASSERT_TRUE(messages.calls.empty());
+        QScrollBar *bar = d.scroll(7).bar();
+        EXPECT_EQ(bar->minimum(), 0);
+        EXPECT_EQ(static_cast<long long>(bar->maximum()), std::min<long long>(d.scroll(7).max(), INT32_MAX));
+        const QString &typed = c.typed;
+        retype(d.entry(7), typed);
+        EXPECT_TRUE(d.okButton()->isEnabled());
+        // Applied: the run may lower it, and the entry and the bar follow.
+        EXPECT_NE(state.CurrentDesign.DistFromKerb, before);
+        EXPECT_LE(state.CurrentDesign.DistFromKerb, typed.toLongLong());
+        EXPECT_EQ(d.entry(7)->text(), QString::number(state.CurrentDesign.DistFromKerb));
+        EXPECT_EQ(bar->value(), state.CurrentDesign.DistFromKerb);
+        const int32_t shown = state.CurrentDesign.DistFromKerb;
+        d.okButton()->click();
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_NE(state.DesignChanged, 0);
+        EXPECT_EQ(state.CurrentDesign.DistFromKerb, shown);
+    }
+
+    engine::DesignRecord high = app_testing::sampleDesign();
+    high.RoadHeight = 6000;
+    open(high);
+    ASSERT_EQ(state.CurrentDesign.RoadHeight, 6000);
+    EditResultDialog &d = adjust(2);
+    EXPECT_EQ(d.scroll(5).value(), 5000);
+    retype(d.entry(5), "5000");
+    EXPECT_TRUE(d.okButton()->isEnabled());
+    EXPECT_EQ(state.CurrentDesign.RoadHeight, 5000);
+    EXPECT_EQ(d.entry(5)->text(), "5000");
+    d.okButton()->click();
+    EXPECT_EQ(state.CurrentDesign.RoadHeight, 5000);
 }
 
 TEST_F(EditFixture, EntriesTakeDigitsOnlyAndOutOfRangeOrEmptyDisablesOk)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -44,14 +45,17 @@ TEST(ClearZoneEntries, TextsThatReadAsNumbers) {
       {"-5", -5.0},        {"+7", 7.0},        {"1e20", 1e20},         {"1E3", 1000.0},
       {"", std::nullopt},  {"   ", std::nullopt}, {"abc", std::nullopt}, {"12abc", std::nullopt},
       {"1,5", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt}, {"+-5", std::nullopt},
-      {"1 2", std::nullopt}, {"-", std::nullopt}, {"1e400", std::nullopt}};
+      {"1 2", std::nullopt}, {"-", std::nullopt},
+      {"1e400", std::numeric_limits<double>::infinity()}, {"-1e400", -std::numeric_limits<double>::infinity()},
+      {"1e400x", std::nullopt}, {"1e-400", 0.0}};
   for (const auto& [text, value] : cases) EXPECT_EQ(ReadWholeText(text), value) << '"' << text << '"';
 }
 
 TEST(ClearZoneEntries, RadiusCheck) {
   const std::vector<std::pair<std::string, int32_t>> cases = {
       {"abc", 100},  {"", 100},      {"1000", 900}, {"99.5", 100}, {"1e20", 900}, {"900.4", 900},
-      {"250.5", 250}, {"251.5", 252}, {" 300 ", 300}, {"-400", 100}, {"100", 100},  {"0", 100}};
+      {"250.5", 250}, {"251.5", 252}, {" 300 ", 300}, {"-400", 100}, {"100", 100},  {"0", 100},
+      {"1e400", 900}, {"-1e400", 100}, {std::string(400, '9'), 900}};
   for (const auto& [text, radius] : cases) EXPECT_EQ(CheckedRadius(text), radius) << '"' << text << '"';
 }
 

@@ -2,6 +2,12 @@
 
 #include "engine/vb.h"
 
+#include <climits>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace engine {
 namespace {
 
@@ -95,7 +101,17 @@ TEST(Val, NoNumberReadsZero) {
   EXPECT_DOUBLE_EQ(Val("X"), 0.0);
   EXPECT_DOUBLE_EQ(Val("-"), 0.0);
   EXPECT_DOUBLE_EQ(Val("."), 0.0);
-  EXPECT_DOUBLE_EQ(Val("1E999"), 0.0);
+}
+
+TEST(Val, BeyondTheNumberRangeIsBeyondEveryLimitInItsSign) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::vector<std::pair<std::string, double>> cases = {
+      {"1E999", inf},  {"-1e400", -inf}, {std::string(400, '9'), inf}, {"-" + std::string(400, '9'), -inf},
+      {"1e400 mm", inf}, {"1e-400", 0.0}, {"1e308", 1e308}, {"-1.5e308", -1.5e308}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(Val(text), value) << text.substr(0, 12);
+  // The saturating conversions bring it to their ends.
+  EXPECT_EQ(ToInt32(Val("1e400")), INT32_MAX);
+  EXPECT_EQ(ToInt16(Val("-1e400")), INT16_MIN);
 }
 
 TEST(Val, HexadecimalAndOctal) {

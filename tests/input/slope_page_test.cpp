@@ -377,6 +377,46 @@ TEST_F(SlopePageTest, GradientRiseStaysWithinTheHeightRange)
     expectMessage(TooSmall, TitleA);
 }
 
+// Backspace or Delete taking the point out of a gradient on a 32767 mm
+// segment leaves a text judged as a typed one: a rise past +/-32767 is
+// refused with its message, one within stays.
+TEST_F(SlopePageTest, RiseLimitHoldsOnBackspaceAndDelete)
+{
+    struct Case {
+        const char *start;
+        int cursor;
+        Qt::Key key;
+        const char *left;   // the box's text after the key
+        int32_t rise;       // the stored rise after the key
+        const QString *message;
+    };
+    const QString none;
+    const std::vector<Case> cases = {
+        {"10.6", 3, Qt::Key_Backspace, "10.6", 3473, &TooBig},
+        {"-50.5", 3, Qt::Key_Delete, "-50.5", -16547, &TooSmall},
+        {"-10.6", 4, Qt::Key_Backspace, "-10.6", -3473, &TooSmall},
+        {"1.5", 1, Qt::Key_Delete, "15", 4915, &none},
+        {"-9.9", 3, Qt::Key_Backspace, "-99", -32439, &none},
+        {"10.6", 4, Qt::Key_Backspace, "10.", 3277, &none},
+    };
+    open(Segments({{32767, 0}, {4000, 0}}));
+    chooseTab(1);
+    click(OptionArray::Option3D1, 1);
+    for (const Case &c : cases) {
+        box(2)->setText(c.start);
+        messages.calls.clear();
+        box(2)->setCursorPosition(c.cursor);
+        QTest::keyClick(box(2), c.key);
+        EXPECT_EQ(box(2)->text(), c.left) << c.start;
+        EXPECT_EQ(working().SegDeltaHeight[1], c.rise) << c.start;
+        if (c.message->isEmpty()) {
+            EXPECT_TRUE(messages.calls.empty()) << c.start;
+        } else {
+            expectMessage(*c.message, TitleA);
+        }
+    }
+}
+
 TEST_F(SlopePageTest, HeightAndLengthKeys)
 {
     open(Segments({{2000, 0}, {4000, 0}}));
