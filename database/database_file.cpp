@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <memory>
+#include <vector>
 
 namespace database {
 
@@ -42,13 +43,17 @@ void removeCreatedFile(const QString &path)
 // typed again finding its design, and its rows, relations and new rows under
 // one text. Parents and children are padded alike, so relations hold. Where
 // padding would make two stored keys one, the file is left as it was.
-SqlStatus padStoredKeys(SqlConnection &db)
+struct KeyPadding {
+    QString table;
+    QString sets;       // each key column padded
+    QString condition;  // some key column is short
+};
+
+std::vector<KeyPadding> keyPaddings()
 {
     static const char *const keyParts[] = {"Job_Code", "Job_Section", "Sign_Pos"};
     const QString blanks(DesignKeyLength, QLatin1Char(' '));
-    SqlStatus s = db.exec(QStringLiteral("SAVEPOINT pad_keys"));
-    if (!s.ok())
-        return s;
+    std::vector<KeyPadding> paddings;
     for (const TableDef &t : SchemaTables()) {
         QStringList sets, shortParts;
         for (const ColumnDef &c : t.columns) {
@@ -62,11 +67,37 @@ SqlStatus padStoredKeys(SqlConnection &db)
                 shortParts << QStringLiteral("length(%1) < %2").arg(column).arg(DesignKeyLength);
             }
         }
-        if (sets.isEmpty())
+        if (!sets.isEmpty())
+            paddings.push_back({QStringLiteral("\"%1\"").arg(QLatin1String(t.name)), sets.join(QStringLiteral(", ")),
+                                shortParts.join(QStringLiteral(" OR "))});
+    }
+    return paddings;
+}
+
+SqlStatus padStoredKeys(SqlConnection &db)
+{
+    static const std::vector<KeyPadding> paddings = keyPaddings();
+    // Every design row's key is that of a row of JOBS and of LocDesData (the
+    // relations hold once the schema is current), so when those two hold no
+    // short key, no table does; a large file is then not read through.
+    bool anyShort = false;
+    for (const KeyPadding &p : paddings) {
+        if (p.table != QLatin1String("\"JOBS\"") && p.table != QLatin1String("\"LocDesData\""))
             continue;
-        s = db.exec(QStringLiteral("UPDATE \"%1\" SET %2 WHERE %3")
-                        .arg(QLatin1String(t.name), sets.join(QStringLiteral(", ")),
-                             shortParts.join(QStringLiteral(" OR "))));
+        platform::SqlRows rows;
+        SqlStatus s = db.select(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(p.table, p.condition), {}, rows);
+        if (!s.ok())
+            return s;
+        anyShort = anyShort || !rows.empty();
+    }
+    if (!anyShort)
+        return {};
+
+    SqlStatus s = db.exec(QStringLiteral("SAVEPOINT pad_keys"));
+    if (!s.ok())
+        return s;
+    for (const KeyPadding &p : paddings) {
+        s = db.exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(p.table, p.sets, p.condition));
         if (!s.ok())
             break;
     }

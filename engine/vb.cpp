@@ -40,13 +40,11 @@ int32_t ToInt32(double value) { return ClampToInt32(RoundHalfEven(value)); }
 
 namespace {
 
-// The byte length of the well-formed UTF-8 sequence at the start of `text`,
-// 0 when there is none (a stray continuation byte, an overlong form, a
-// surrogate, a value past U+10FFFF or a sequence cut short).
-std::size_t SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
+// The byte length of the well-formed UTF-8 sequence of more than one byte at
+// `text`, 0 when there is none (a stray continuation byte, an overlong form,
+// a surrogate, a value past U+10FFFF or a sequence cut short).
+std::size_t SequenceLength(const unsigned char* text, std::size_t available) {
+  const unsigned char lead = text[0];
   std::size_t length = 0;
   unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
   if (lead >= 0xC2 && lead <= 0xDF) {
@@ -62,9 +60,9 @@ std::size_t SequenceLength(std::string_view text) {
   } else {
     return 0;
   }
-  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  if (available < length || text[1] < low || text[1] > high) return 0;
   for (std::size_t i = 2; i < length; ++i)
-    if ((byte(i) & 0xC0) != 0x80) return 0;
+    if ((text[i] & 0xC0) != 0x80) return 0;
   return length;
 }
 
@@ -73,16 +71,22 @@ constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
 }  // namespace
 
 std::size_t FitCharacters(std::string_view text, std::size_t characters, char* out) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t size = text.size();
   std::size_t written = 0;
   std::size_t counted = 0;
   std::size_t at = 0;
-  for (; counted < characters && at < text.size(); ++counted) {
-    const std::size_t length = SequenceLength(text.substr(at));
+  for (; counted < characters && at < size; ++counted) {
+    if (bytes[at] < 0x80) {
+      out[written++] = static_cast<char>(bytes[at++]);
+      continue;
+    }
+    const std::size_t length = SequenceLength(bytes + at, size - at);
     if (length == 0) {
-      for (char c : std::string_view(kReplacement, 3)) out[written++] = c;
+      for (int i = 0; i < 3; ++i) out[written++] = kReplacement[i];
       ++at;
     } else {
-      for (std::size_t i = 0; i < length; ++i) out[written++] = text[at + i];
+      for (std::size_t i = 0; i < length; ++i) out[written++] = static_cast<char>(bytes[at + i]);
       at += length;
     }
   }

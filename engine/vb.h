@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -59,11 +60,22 @@ class FixedText {
 
   void Assign(std::string_view text) {
     bytes_.fill('\0');
-    size_ = static_cast<std::uint8_t>(FitCharacters(text, N, bytes_.data()));
+    // ASCII, the engine's own texts, is copied here; the first other byte
+    // hands the rest to FitCharacters.
+    const std::size_t limit = text.size() < N ? text.size() : N;
+    std::size_t ascii = 0;
+    while (ascii < limit && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+    if (ascii > 0) std::memcpy(bytes_.data(), text.data(), ascii);
+    std::size_t size = N;
+    if (ascii == limit)
+      std::memset(bytes_.data() + ascii, ' ', N - ascii);
+    else
+      size = ascii + FitCharacters(text.substr(ascii), N - ascii, bytes_.data() + ascii);
+    size_ = static_cast<std::uint8_t>(size);
   }
   void Clear() {
     bytes_.fill('\0');
-    for (std::size_t i = 0; i < N; ++i) bytes_[i] = ' ';
+    std::memset(bytes_.data(), ' ', N);
     size_ = static_cast<std::uint8_t>(N);
   }
 
