@@ -1,6 +1,7 @@
 #include "database/database_file.h"
 
 #include "database/default_values.h"
+#include "database/design_key.h"
 #include "database/schema.h"
 #include "platform/services.h"
 
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <memory>
+#include <vector>
 
 namespace database {
 
@@ -35,8 +37,79 @@ void removeCreatedFile(const QString &path)
     QFile::remove(path + QStringLiteral("-journal"));
 }
 
+// Keys are matched exactly, blank-padded to 15 characters. Files written
+// while the padding counted bytes or UTF-16 units, or by another program, can
+// hold key parts with fewer trailing blanks; padding them here keeps a key
+// typed again finding its design, and its rows, relations and new rows under
+// one text. Parents and children are padded alike, so relations hold. Where
+// padding would make two stored keys one, the file is left as it was.
+struct KeyPadding {
+    QString table;
+    QString sets;       // each key column padded
+    QString condition;  // some key column is short
+};
+
+std::vector<KeyPadding> keyPaddings()
+{
+    static const char *const keyParts[] = {"Job_Code", "Job_Section", "Sign_Pos"};
+    const QString blanks(DesignKeyLength, QLatin1Char(' '));
+    std::vector<KeyPadding> paddings;
+    for (const TableDef &t : SchemaTables()) {
+        QStringList sets, shortParts;
+        for (const ColumnDef &c : t.columns) {
+            for (const char *part : keyParts) {
+                if (qstrcmp(c.name, part) != 0)
+                    continue;
+                const QString column = QStringLiteral("\"%1\"").arg(QLatin1String(part));
+                sets << QStringLiteral("%1 = %1 || substr('%2', 1, %3 - length(%1))")
+                            .arg(column, blanks)
+                            .arg(DesignKeyLength);
+                shortParts << QStringLiteral("length(%1) < %2").arg(column).arg(DesignKeyLength);
+            }
+        }
+        if (!sets.isEmpty())
+            paddings.push_back({QStringLiteral("\"%1\"").arg(QLatin1String(t.name)), sets.join(QStringLiteral(", ")),
+                                shortParts.join(QStringLiteral(" OR "))});
+    }
+    return paddings;
+}
+
+SqlStatus padStoredKeys(SqlConnection &db)
+{
+    static const std::vector<KeyPadding> paddings = keyPaddings();
+    // Every design row's key is that of a row of JOBS and of LocDesData (the
+    // relations hold once the schema is current), so when those two hold no
+    // short key, no table does; a large file is then not read through.
+    bool anyShort = false;
+    for (const KeyPadding &p : paddings) {
+        if (p.table != QLatin1String("\"JOBS\"") && p.table != QLatin1String("\"LocDesData\""))
+            continue;
+        platform::SqlRows rows;
+        SqlStatus s = db.select(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(p.table, p.condition), {}, rows);
+        if (!s.ok())
+            return s;
+        anyShort = anyShort || !rows.empty();
+    }
+    if (!anyShort)
+        return {};
+
+    SqlStatus s = db.exec(QStringLiteral("SAVEPOINT pad_keys"));
+    if (!s.ok())
+        return s;
+    for (const KeyPadding &p : paddings) {
+        s = db.exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(p.table, p.sets, p.condition));
+        if (!s.ok())
+            break;
+    }
+    if (!s.ok() && s.code() == platform::SqliteConstraint)
+        s = db.exec(QStringLiteral("ROLLBACK TO pad_keys"));
+    const SqlStatus released = db.exec(QStringLiteral("RELEASE pad_keys"));
+    return s.ok() ? released : s;
+}
+
 // Everything an open does on the file, in one transaction: build or upgrade
-// the schema, read (and if needed add) the default values, check relations.
+// the schema, pad stored keys, read (and if needed add) the default values,
+// check relations.
 SqlStatus prepareFile(SqlConnection &db, DefaultValueSet &values)
 {
     // Foreign keys cannot be switched inside a transaction, and must be off
@@ -52,6 +125,8 @@ SqlStatus prepareFile(SqlConnection &db, DefaultValueSet &values)
         bool schemaChanged = false;
         if (s.ok())
             s = BringSchemaUpToDate(db, &schemaChanged);
+        if (s.ok())
+            s = padStoredKeys(db);
         if (s.ok())
             s = ReadDefaultValues(db, values);
         // Rows can break the relations only where tables were just rebuilt

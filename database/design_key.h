@@ -12,21 +12,22 @@ namespace database {
 
 inline constexpr int DesignKeyLength = 15;
 
-// A key part as stored: cut to 15 characters, or blank-padded on the right.
-inline QString PadKey(const QString &part)
-{
-    return part.left(DesignKeyLength).leftJustified(DesignKeyLength, QLatin1Char(' '));
-}
-
-// The same for a record's text (UTF-8).
+// A key part as stored: cut to 15 characters, or blank-padded on the right,
+// exactly as the record's fixed text holds it. Characters are code points, as
+// the columns' checks count them (a QString counts UTF-16 units).
 inline QString PadKey(const std::string &part)
 {
-    return PadKey(QString::fromStdString(part));
+    return QString::fromStdString(engine::PadOrCut(part, DesignKeyLength));
+}
+
+inline QString PadKey(const QString &part)
+{
+    return PadKey(part.toStdString());
 }
 
 inline QString PadKey(const char *part)
 {
-    return PadKey(QString::fromUtf8(part));
+    return PadKey(std::string(part));
 }
 
 // A record's fixed-length key field.

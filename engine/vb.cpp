@@ -38,9 +38,65 @@ int32_t ClampToInt32(long long value) {
 int16_t ToInt16(double value) { return ClampToInt16(RoundHalfEven(value)); }
 int32_t ToInt32(double value) { return ClampToInt32(RoundHalfEven(value)); }
 
+namespace {
+
+// The byte length of the well-formed UTF-8 sequence of more than one byte at
+// `text`, 0 when there is none (a stray continuation byte, an overlong form,
+// a surrogate, a value past U+10FFFF or a sequence cut short).
+std::size_t SequenceLength(const unsigned char* text, std::size_t available) {
+  const unsigned char lead = text[0];
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (available < length || text[1] < low || text[1] > high) return 0;
+  for (std::size_t i = 2; i < length; ++i)
+    if ((text[i] & 0xC0) != 0x80) return 0;
+  return length;
+}
+
+constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+
+}  // namespace
+
+std::size_t FitCharacters(std::string_view text, std::size_t characters, char* out) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t size = text.size();
+  std::size_t written = 0;
+  std::size_t counted = 0;
+  std::size_t at = 0;
+  for (; counted < characters && at < size; ++counted) {
+    if (bytes[at] < 0x80) {
+      out[written++] = static_cast<char>(bytes[at++]);
+      continue;
+    }
+    const std::size_t length = SequenceLength(bytes + at, size - at);
+    if (length == 0) {
+      for (int i = 0; i < 3; ++i) out[written++] = kReplacement[i];
+      ++at;
+    } else {
+      for (std::size_t i = 0; i < length; ++i) out[written++] = static_cast<char>(bytes[at + i]);
+      at += length;
+    }
+  }
+  for (; counted < characters; ++counted) out[written++] = ' ';
+  return written;
+}
+
 std::string PadOrCut(std::string_view text, std::size_t length) {
-  std::string out(text.substr(0, length));
-  out.resize(length, ' ');
+  std::string out(4 * length, '\0');
+  out.resize(FitCharacters(text, length, out.data()));
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -28,15 +29,28 @@ int32_t ToInt32(double value);
 int16_t ClampToInt16(long long value);
 int32_t ClampToInt32(long long value);
 
+// Texts are UTF-8 and their lengths count characters (code points), as the
+// stored columns' checks do. A byte that does not belong to a well-formed
+// sequence is taken as one character and becomes U+FFFD, so a fixed text is
+// always well-formed and reads back as the same characters everywhere.
+
+// Writes `text` cut to at most `characters` characters (never inside one) and
+// blank-padded to exactly that many into `out`, which holds 4 * `characters`
+// bytes; returns the number of bytes written.
+std::size_t FitCharacters(std::string_view text, std::size_t characters, char* out);
+
 // A text of exactly N characters, blank-padded on the right. Assigning a
-// shorter text pads it, a longer one is cut. Equality compares all N
-// characters; use Trimmed()/TrimmedEquals to compare without the padding.
+// shorter text pads it, a longer one is cut after its Nth character. Equality
+// compares all N characters; use Trimmed()/TrimmedEquals to compare without
+// the padding. A fixed-size value: room for N four-byte characters.
 template <std::size_t N>
 class FixedText {
+  static_assert(N > 0 && 4 * N <= 255, "the byte length is kept in one byte");
+
  public:
   static constexpr std::size_t Length = N;
 
-  FixedText() { chars_.fill(' '); }
+  FixedText() { Clear(); }
   explicit FixedText(std::string_view text) { Assign(text); }
 
   FixedText& operator=(std::string_view text) {
@@ -45,33 +59,51 @@ class FixedText {
   }
 
   void Assign(std::string_view text) {
-    chars_.fill(' ');
-    const std::size_t n = text.size() < N ? text.size() : N;
-    for (std::size_t i = 0; i < n; ++i) chars_[i] = text[i];
+    bytes_.fill('\0');
+    // ASCII, the engine's own texts, is copied here; the first other byte
+    // hands the rest to FitCharacters.
+    const std::size_t limit = text.size() < N ? text.size() : N;
+    std::size_t ascii = 0;
+    while (ascii < limit && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+    if (ascii > 0) std::memcpy(bytes_.data(), text.data(), ascii);
+    std::size_t size = N;
+    if (ascii == limit)
+      std::memset(bytes_.data() + ascii, ' ', N - ascii);
+    else
+      size = ascii + FitCharacters(text.substr(ascii), N - ascii, bytes_.data() + ascii);
+    size_ = static_cast<std::uint8_t>(size);
   }
-  void Clear() { chars_.fill(' '); }
+  void Clear() {
+    bytes_.fill('\0');
+    std::memset(bytes_.data(), ' ', N);
+    size_ = static_cast<std::uint8_t>(N);
+  }
 
-  std::string_view view() const { return std::string_view(chars_.data(), N); }
-  std::string str() const { return std::string(chars_.data(), N); }
+  // All N characters with their padding, as UTF-8.
+  std::string_view view() const { return std::string_view(bytes_.data(), size_); }
+  std::string str() const { return std::string(view()); }
   // The text without trailing blanks.
   std::string Trimmed() const {
-    std::size_t n = N;
-    while (n > 0 && chars_[n - 1] == ' ') --n;
-    return std::string(chars_.data(), n);
+    std::size_t n = size_;
+    while (n > 0 && bytes_[n - 1] == ' ') --n;
+    return std::string(bytes_.data(), n);
   }
   bool IsBlank() const {
-    for (char c : chars_)
-      if (c != ' ') return false;
+    for (std::size_t i = 0; i < size_; ++i)
+      if (bytes_[i] != ' ') return false;
     return true;
   }
 
+  // The bytes past the text are always zero, so comparing all of them
+  // compares the texts.
   bool operator==(const FixedText&) const = default;
 
  private:
-  std::array<char, N> chars_{};
+  std::array<char, 4 * N> bytes_;
+  std::uint8_t size_;
 };
 
-// Pads with blanks or cuts to exactly `length` characters.
+// Pads with blanks or cuts to exactly `length` characters, as a fixed text.
 std::string PadOrCut(std::string_view text, std::size_t length);
 
 // Blank trimming as the runtime's RTrim, LTrim and Trim (spaces only).

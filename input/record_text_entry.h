@@ -1,26 +1,23 @@
 #pragma once
 // Key parts and sign numbers travel between the form's boxes and the records'
-// fixed texts. The records hold UTF-8 bytes, so a text is cut at a character
-// boundary, never inside one, and padded with blanks to the field's length.
+// fixed texts. A fixed text holds its length in characters, so what a box
+// shows up to that length is what is stored, cut between characters and
+// padded with blanks.
 
 #include "engine/vb.h"
 
 #include <QString>
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace input {
 
-// The UTF-8 bytes of `text`, cut to at most `maxBytes` without splitting a
-// character.
-std::string Utf8Cut(const QString &text, std::size_t maxBytes);
-
-// Stores a box's text into a fixed record text: cut as above, blank-padded.
+// Stores a box's text into a fixed record text: its first N characters,
+// blank-padded to N.
 template <std::size_t N>
 void StoreRecordText(engine::FixedText<N> &field, const QString &text)
 {
-    field = Utf8Cut(text, N);
+    field = text.toStdString();
 }
 
 // A fixed record text as a box shows it: only the padding (trailing blanks)

@@ -190,11 +190,15 @@ TEST_F(SchemaTest, Version0FileGetsNewTablesOnlyTheFourRelationsAndNotes)
     EXPECT_EQ(count(c, "SignDesData"), 6);
     EXPECT_EQ(count(c, "PrintRecord"), 3);
     EXPECT_EQ(rowsOf(c, "SELECT Stiffener_Limit_1, Name FROM Preferences"), (platform::SqlRows{{5, "Stiffener Limits"}}));
-    EXPECT_EQ(scalar(c, "SELECT RP_Reduced_Level FROM LocDesData WHERE Sign_Pos = 'P2'").toDouble(), 12.5);
-    EXPECT_TRUE(scalar(c, "SELECT Notes FROM LocDesData WHERE Sign_Pos = 'P2'").isNull());
+    // The keys are padded to 15 characters, as the program stores and matches them.
+    EXPECT_EQ(scalar(c, "SELECT group_concat(DISTINCT length(Job_Code) || length(Job_Section) || length(Sign_Pos)) "
+                        "FROM SignDesData").toString(),
+              "151515");
+    EXPECT_EQ(scalar(c, "SELECT RP_Reduced_Level FROM LocDesData WHERE Sign_Pos = 'P2             '").toDouble(), 12.5);
+    EXPECT_TRUE(scalar(c, "SELECT Notes FROM LocDesData WHERE Sign_Pos = 'P2             '").isNull());
 
     // The new relations work: deleting the job takes its design rows along.
-    ASSERT_TRUE(c.exec("DELETE FROM JOBS WHERE Job_Code = 'J1'").ok());
+    ASSERT_TRUE(c.exec("DELETE FROM JOBS WHERE Job_Code = 'J1             '").ok());
     EXPECT_EQ(count(c, "SignDesData"), 2);
     EXPECT_EQ(count(c, "PrintRecord"), 1);
 }

@@ -5,10 +5,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include "common/key_character_cases.h"
 
 namespace {
 
@@ -201,6 +204,123 @@ TEST_F(ProbeStoreTest, DamagedFileDeleteAndRenameChangeNothing)
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.told))) << run.err.toStdString();
         EXPECT_EQ(Sqlite(file, QStringLiteral(".dump")), before);
     }
+}
+
+
+QString SqliteValue(const QString &file, const QString &sql)
+{
+    QProcess sqlite;
+    sqlite.start(QStringLiteral("sqlite3"), {file, sql});
+    sqlite.waitForFinished(30000);
+    return QString::fromUtf8(sqlite.readAllStandardOutput()).chopped(1);
+}
+
+// A one-panel design under a key, its sign number `code`.
+QByteArray KeyedDesign(const QString &job, const QString &section, const QString &pos, const QString &code)
+{
+    QJsonObject design{{"JobCode", job},
+                       {"JobSection", section},
+                       {"SignPos", pos},
+                       {"NumFrontSigns", 1},
+                       {"FrontSignWidth", QJsonArray{0, 2000}},
+                       {"FrontSignDepth", QJsonArray{0, 1500}},
+                       {"SegLength", QJsonArray{0, 6000}},
+                       {"RoadHeight", 1500},
+                       {"SignCode", QJsonArray{QJsonValue(), code}}};
+    return QJsonDocument(QJsonObject{{"CurrentDesign", design}}).toJson();
+}
+
+QJsonObject LoadedDesign(const ProbeRun &run)
+{
+    return QJsonDocument::fromJson(run.out).object().value("CurrentDesign").toObject();
+}
+
+class KeyCharactersProbe : public ProbeStoreTest,
+                           public ::testing::WithParamInterface<testing_support::KeyCharacterCase> {};
+
+// What the probe stores of a text that reaches the record without the form.
+TEST_P(KeyCharactersProbe, SavedAndLoadedAsWholeCharacters)
+{
+    const auto &c = GetParam();
+    const QString typed = QString::fromUtf8(c.typed);
+    const QString key = QString::fromStdString(testing_support::PaddedToCharacters(c.asKey, 15));
+    const QString code = QString::fromStdString(testing_support::PaddedToCharacters(c.asCode, 10));
+    const ProbeRun saved = Probe({"--save", file}, KeyedDesign(typed, typed, typed, typed));
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    EXPECT_EQ(SqliteValue(file, QStringLiteral("SELECT Job_Code || '|' || Sign_Code || '|' || length(Job_Section) || "
+                                               "'|' || length(Sign_Code) FROM SignDesData")),
+              key + QLatin1Char('|') + code + QStringLiteral("|15|10"));
+
+    const ProbeRun loaded = Probe({"--load", file, typed, typed, typed});
+    ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
+    const QJsonObject design = LoadedDesign(loaded);
+    EXPECT_EQ(design.value("JobCode").toString(), key);
+    EXPECT_EQ(design.value("SignPos").toString(), key);
+    EXPECT_EQ(design.value("SignCode").toArray().at(1).toString(), code);
+    EXPECT_EQ(design, LoadedDesign(saved));
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyCharacters, KeyCharactersProbe, ::testing::ValuesIn(testing_support::KeyCharacterCases()),
+                         [](const auto &info) { return testing_support::CaseName(info.param); });
+
+// Keys written before key parts were padded by characters: "Brücke" padded
+// to 15 bytes, a key with a character beyond 16 bits padded to 15 UTF-16
+// units, a key another program stored without padding. A key typed again
+// loads, saves (replacing, not adding) and deletes them.
+TEST_F(ProbeStoreTest, KeyCharactersOldKeysStillLoadSaveAndDelete)
+{
+    const struct {
+        const char *job;
+        int blanks;  // trailing blanks the old rows hold
+    } cases[] = {{"Brücke", 8}, {"🚧A", 12}, {"ÄÖÜ-ÄÖÜ", 0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.job);
+        QFile::remove(file);
+        const QString job = QString::fromUtf8(c.job);
+        const QByteArray design = KeyedDesign(job, QStringLiteral("S1"), QStringLiteral("P1"),
+                                              QString::fromUtf8("Straße-12"));
+        ASSERT_EQ(Probe({"--save", file}, design).exitCode, 0);
+        const QString old = QStringLiteral("'%1%2'").arg(job, QString(c.blanks, QLatin1Char(' ')));
+        for (const char *table : {"JOBS", "LocDesData", "SupDesData", "SignDesData", "PrintRecord"})
+            Sqlite(file, QStringLiteral("UPDATE %1 SET Job_Code = %2").arg(QLatin1String(table), old));
+        // Sign numbers were padded to 10 bytes: 9 characters here.
+        Sqlite(file, QString::fromUtf8("UPDATE SignDesData SET Sign_Code = 'Straße-12'"));
+        ASSERT_EQ(SqliteValue(file, QStringLiteral("SELECT Job_Code FROM LocDesData")), old.mid(1).chopped(1));
+
+        const ProbeRun loaded = Probe({"--load", file, job, "S1", "P1"});
+        ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
+        const QJsonObject read = LoadedDesign(loaded);
+        EXPECT_EQ(read.value("JobCode").toString().toStdString(),
+                  testing_support::PaddedToCharacters(c.job, 15));
+        EXPECT_EQ(read.value("SignCode").toArray().at(1).toString(), QString::fromUtf8("Straße-12 "));
+
+        ASSERT_EQ(Probe({"--save", file}, design).exitCode, 0);
+        EXPECT_EQ(SqliteValue(file, QStringLiteral("SELECT count(*) FROM LocDesData")), "1");
+        EXPECT_EQ(SqliteValue(file, QStringLiteral("SELECT count(*) FROM JOBS")), "1");
+        EXPECT_EQ(SqliteValue(file, QStringLiteral("SELECT group_concat(DISTINCT length(Job_Code)) FROM (SELECT "
+                                                   "Job_Code FROM JOBS UNION ALL SELECT Job_Code FROM SignDesData)")),
+                  "15");
+        EXPECT_EQ(SqliteValue(file, QStringLiteral("PRAGMA foreign_key_check")), "");
+
+        ASSERT_EQ(Probe({"--delete", file, "3", job, "S1", "P1"}).exitCode, 0);
+        EXPECT_EQ(SqliteValue(file, QStringLiteral("SELECT count(*) FROM SupDesData")), "0");
+    }
+}
+
+// Two stored keys that differ only in their trailing blanks would become one
+// when padded: the file is left as it is and still opens.
+TEST_F(ProbeStoreTest, KeyCharactersKeysThatWouldMergeStayAsTheyAre)
+{
+    ASSERT_EQ(Probe({"--save", file}, KeyedDesign("X", "S1", "P1", "A1")).exitCode, 0);
+    for (const char *table : {"JOBS", "LocDesData", "SupDesData", "SignDesData", "PrintRecord"})
+        Sqlite(file, QStringLiteral("CREATE TEMP TABLE c AS SELECT * FROM %1; UPDATE c SET Job_Code = 'X '; "
+                                    "INSERT INTO %1 SELECT * FROM c")
+                         .arg(QLatin1String(table)));
+    const ProbeRun loaded = Probe({"--load", file, "X", "S1", "P1"});
+    ASSERT_EQ(loaded.exitCode, 0) << loaded.err.toStdString();
+    EXPECT_EQ(SqliteValue(file, QStringLiteral("SELECT group_concat(n) FROM (SELECT length(Job_Code) AS n FROM JOBS "
+                                               "ORDER BY n)")),
+              "2,15");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/key_character_cases.h"
 #include "engine/vb.h"
 
 #include <climits>
@@ -52,10 +53,45 @@ TEST(FixedText, PadsShortAndCutsLongTexts) {
   EXPECT_TRUE(t.IsBlank());
 }
 
+class KeyCharacters : public ::testing::TestWithParam<testing_support::KeyCharacterCase> {};
+
+TEST_P(KeyCharacters, FixedTextsHoldCharactersNotBytes) {
+  const auto& c = GetParam();
+  const FixedText<15> key(c.typed);
+  const FixedText<10> code(c.typed);
+  EXPECT_EQ(key.view(), testing_support::PaddedToCharacters(c.asKey, 15));
+  EXPECT_EQ(code.view(), testing_support::PaddedToCharacters(c.asCode, 10));
+  EXPECT_EQ(key.Trimmed(), c.asKey);
+  EXPECT_EQ(code.Trimmed(), c.asCode);
+  EXPECT_EQ(PadOrCut(c.typed, 15), key.view());
+  // Assigning what it holds changes nothing; a copy compares equal.
+  FixedText<15> again;
+  again = key.view();
+  EXPECT_EQ(again, key);
+  EXPECT_FALSE(key.IsBlank());
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyCharacters, KeyCharacters, ::testing::ValuesIn(testing_support::KeyCharacterCases()),
+                         [](const auto& info) { return testing_support::CaseName(info.param); });
+
+TEST(KeyCharacters, IllFormedBytesCountAsOneCharacterEach) {
+  // A character cut short, a stray continuation byte, a surrogate and an
+  // overlong blank: each byte becomes U+FFFD, so the text stays well-formed.
+  EXPECT_EQ(FixedText<4>("AB\xC3").view(), "AB\xEF\xBF\xBD ");
+  EXPECT_EQ(FixedText<3>("\x80" "A").view(), "\xEF\xBF\xBD" "A ");
+  EXPECT_EQ(FixedText<3>("\xED\xA0\x80").view(), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(FixedText<2>("\xC0\xA0").view(), "\xEF\xBF\xBD\xEF\xBF\xBD");
+  // The largest: N characters of four bytes.
+  EXPECT_EQ(FixedText<2>("\xF4\x8F\xBF\xBF\xF4\x8F\xBF\xBF\xF4\x8F\xBF\xBF").view(),
+            "\xF4\x8F\xBF\xBF\xF4\x8F\xBF\xBF");
+}
+
 TEST(FixedText, EqualityCountsCaseAndEveryCharacter) {
   EXPECT_EQ(FixedText<4>("ab"), FixedText<4>("ab  "));
   EXPECT_NE(FixedText<4>("ab"), FixedText<4>("AB"));
   EXPECT_NE(FixedText<4>(" ab"), FixedText<4>("ab"));
+  EXPECT_EQ(FixedText<4>("äb"), FixedText<4>("äb  x"));
+  EXPECT_NE(FixedText<4>("äb"), FixedText<4>("Äb"));
 }
 
 TEST(TextHelpers, TrimAndPad) {
