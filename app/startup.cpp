@@ -19,8 +19,11 @@
 #include "print/ui/print_selection_dialog.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QThread>
+#include <QWindow>
 
 namespace app {
 namespace {
@@ -57,6 +60,20 @@ MainWindowServices programServices(Program &program, QWidget *window)
         print::ShowPrintSelection(printFormType, parent, std::move(print));
     };
     return services;
+}
+
+// The window system shows a new window after show() returns; until then
+// nothing painted reaches the screen, the progress of the loads below
+// included. Waits for it without taking user input, for a second at most.
+void waitUntilShown(QWidget &window)
+{
+    const QDeadlineTimer limit(1000);
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!window.windowHandle() || window.windowHandle()->isExposed() || limit.hasExpired())
+            return;
+        QThread::msleep(5);
+    }
 }
 
 void centreOnScreen(QWidget &window)
@@ -117,6 +134,7 @@ std::unique_ptr<Program> Main(const StartupOptions &options)
     centreOnScreen(window);
     window.show();
     window.FormActivate();
+    waitUntilShown(window);
     window.repaint();
 
     ShowProgress(30, platform::ProgressStart);

@@ -43,7 +43,8 @@ struct FileRequest {
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
-    // The chosen path, or nothing when the engineer cancelled.
+    // The chosen path, which need not exist yet, or nothing when the engineer
+    // cancelled.
     virtual std::optional<QString> chooseOpenFile(const FileRequest &request) = 0;
 };
 

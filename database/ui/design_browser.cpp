@@ -3,16 +3,49 @@
 #include "database/database_file.h"
 #include "database/design_key.h"
 
+#include <QCoreApplication>
+#include <QIcon>
 #include <QKeyEvent>
-#include <algorithm>
+#include <QList>
 #include <QStyle>
+#include <algorithm>
+#include <optional>
 
 namespace database {
 namespace {
 
-QTreeWidgetItem *newItem(const StoredDesignKey &key, int level)
+// The three pictures of the outline, made once: the style draws each from
+// its image files, which costs more than the rest of an item together.
+struct BrowserIcons {
+    QIcon closed;
+    QIcon open;
+    QIcon leaf;
+};
+
+std::optional<BrowserIcons> &sharedIcons()
+{
+    static std::optional<BrowserIcons> icons;
+    return icons;
+}
+
+// Shared by every browser of the run; let go with the application, as
+// pictures must not outlive it.
+const BrowserIcons &browserIcons(const QWidget &widget)
+{
+    std::optional<BrowserIcons> &icons = sharedIcons();
+    if (!icons) {
+        const QStyle *style = widget.style();
+        icons = BrowserIcons{style->standardIcon(QStyle::SP_DirClosedIcon), style->standardIcon(QStyle::SP_DirOpenIcon),
+                             style->standardIcon(QStyle::SP_FileIcon)};
+        qAddPostRoutine([] { sharedIcons().reset(); });
+    }
+    return *icons;
+}
+
+QTreeWidgetItem *newItem(const StoredDesignKey &key, int level, const QIcon &icon)
 {
     auto *item = new QTreeWidgetItem;
+    item->setIcon(0, icon);
     const QString &text = level == JobLevel ? key.JobCode : level == SectionLevel ? key.JobSection : key.SignPos;
     item->setText(0, WithoutTrailingBlanks(text));
     item->setData(0, JobCodeRole, key.JobCode);
@@ -76,11 +109,17 @@ platform::SqlStatus DesignBrowser::refillIfChanged()
 void DesignBrowser::fill(const std::vector<StoredDesignKey> &keys)
 {
     announcedByPress_ = nullptr;
+    // One paint for the whole list, after it is built: a file holds
+    // thousands of designs and the dialogs refill after every change.
+    setUpdatesEnabled(false);
     {
         const QSignalBlocker blocker(this);
         clear();
     }
     keys_ = keys;
+    const BrowserIcons &icons = browserIcons(*this);
+    // The items are built outside the tree and added in one step.
+    QList<QTreeWidgetItem *> jobs;
     QTreeWidgetItem *job = nullptr;
     QTreeWidgetItem *section = nullptr;
     const StoredDesignKey *previous = nullptr;
@@ -89,20 +128,18 @@ void DesignBrowser::fill(const std::vector<StoredDesignKey> &keys)
         // when the section (or the job) changes; parts compare exactly.
         const bool newJob = !previous || previous->JobCode != key.JobCode;
         if (newJob) {
-            job = newItem(key, JobLevel);
-            updateIcon(job);
-            addTopLevelItem(job);
+            job = newItem(key, JobLevel, icons.closed);
+            jobs.append(job);
         }
         if (newJob || previous->JobSection != key.JobSection) {
-            section = newItem(key, SectionLevel);
-            updateIcon(section);
+            section = newItem(key, SectionLevel, icons.closed);
             job->addChild(section);
         }
-        QTreeWidgetItem *signPosition = newItem(key, SignPositionLevel);
-        updateIcon(signPosition);
-        section->addChild(signPosition);
+        section->addChild(newItem(key, SignPositionLevel, icons.leaf));
         previous = &key;
     }
+    addTopLevelItems(jobs);
+    setUpdatesEnabled(true);
 }
 
 int DesignBrowser::level(const QTreeWidgetItem *item)
@@ -226,11 +263,11 @@ void DesignBrowser::onClicked(QTreeWidgetItem *item)
 
 void DesignBrowser::updateIcon(QTreeWidgetItem *item)
 {
-    const QStyle *st = style();
+    const BrowserIcons &icons = browserIcons(*this);
     if (level(item) == SignPositionLevel)
-        item->setIcon(0, st->standardIcon(QStyle::SP_FileIcon));
+        item->setIcon(0, icons.leaf);
     else
-        item->setIcon(0, st->standardIcon(item->isExpanded() ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
+        item->setIcon(0, item->isExpanded() ? icons.open : icons.closed);
 }
 
 } // namespace database

@@ -87,11 +87,20 @@ MessageAnswer QtMessageService::show(const MessageRequest &request)
 
 std::optional<QString> QtFileChooser::chooseOpenFile(const FileRequest &request)
 {
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title,
-                                                      request.initialPath, request.filter);
-    if (path.isEmpty())
+    // The file opened may also be a new one, which the caller creates: the
+    // dialog accepts any name, without the "File not found" check. The
+    // system's own open dialogs refuse a name that does not exist, so this
+    // is always Qt's dialog.
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialPath, request.filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return path;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty())
+        return std::nullopt;
+    return chosen.front();
 }
 
 void QtExitService::exitProgram(int code)

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -280,6 +281,94 @@ TEST(StatusGauge, ProgressModesSetFillColourAndCursor)
     EXPECT_EQ(gauge.fillStyle(), 0);
     EXPECT_EQ(gauge.textColour(), QColor(Qt::black));
     EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+// What the gauge showed each time it was painted: its fill style and the
+// percentage, or -1 when it painted its caption.
+class GaugePaintRecorder final : public QObject {
+public:
+    explicit GaugePaintRecorder(app::StatusGauge *gauge) : gauge_(gauge) { gauge->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == gauge_ && event->type() == QEvent::Paint)
+            painted.push_back(gauge_->fillStyle() == 1 ? gauge_->fillPercent() : -1);
+        return false;
+    }
+    // The painted states with repeats of one state run together.
+    std::vector<int> shown() const
+    {
+        std::vector<int> states;
+        for (int p : painted)
+            if (states.empty() || states.back() != p)
+                states.push_back(p);
+        return states;
+    }
+    std::vector<int> painted;
+
+private:
+    app::StatusGauge *gauge_;
+};
+
+// A long job sets the gauge from a loop that does not return to the event
+// loop: every value must reach the screen while the job runs.
+TEST(StatusGauge, GaugePaintsEachValueWhileTheJobRuns)
+{
+    struct Step {
+        int percent;
+        int mode;
+    };
+    struct Case {
+        const char *job;
+        std::vector<Step> steps;
+        std::vector<int> shown;  // fill percentages painted in turn, -1 the caption (finished)
+    };
+    const std::vector<Case> cases = {
+        {"start-up",
+         {{30, platform::ProgressStart}, {60, platform::ProgressUpdate}, {80, platform::ProgressUpdate},
+          {100, platform::ProgressFinish}},
+         {30, 60, 80, -1}},
+        {"print job of three designs",
+         {{0, platform::ProgressStart}, {33, platform::ProgressUpdate}, {66, platform::ProgressUpdate},
+          {100, platform::ProgressUpdate}, {100, platform::ProgressFinish}},
+         {0, 33, 66, 100, -1}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.job);
+        QWidget window;
+        auto *gauge = new app::StatusGauge(&window);
+        gauge->resize(400, gauge->sizeHint().height());
+        window.resize(420, 60);
+        app::StatusProgress progress(gauge, &window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+
+        GaugePaintRecorder recorder(gauge);
+        std::vector<std::size_t> paintsAfterStep;
+        for (const Step &step : c.steps) {
+            progress.showProgress(step.percent, step.mode);
+            paintsAfterStep.push_back(recorder.painted.size());
+        }
+        EXPECT_EQ(recorder.shown(), c.shown);
+        // Each call painted before it returned, not only the last one.
+        EXPECT_GT(paintsAfterStep.front(), 0u);
+        for (std::size_t i = 1; i < paintsAfterStep.size(); ++i)
+            EXPECT_GT(paintsAfterStep[i], paintsAfterStep[i - 1]) << "step " << i;
+    }
+}
+
+// Start-up shows 30, 60 and 80 while it loads the tables and the two forms.
+TEST_F(StartupFixture, GaugePaintsStartUpProgressInTurn)
+{
+    app::StartupOptions options;
+    options.defaultDatabasePath = defaultPath();
+    std::unique_ptr<GaugePaintRecorder> recorder;
+    options.mainWindowCreated = [&](app::Form5 &window) {
+        recorder = std::make_unique<GaugePaintRecorder>(window.statusGauge());
+    };
+    const auto program = app::Main(options);
+    ASSERT_TRUE(recorder);
+    EXPECT_EQ(recorder->shown(), (std::vector<int>{-1, 30, 60, 80, -1}));
 }
 
 TEST(ProgramNames, DataFolderIsKelvoraUnderKelvora)

@@ -3,6 +3,7 @@
 
 #include "ui_test_support.h"
 
+#include "common/many_designs.h"
 #include "database/ui/design_browser.h"
 
 #include <vector>
@@ -158,6 +159,57 @@ TEST_F(BrowserTest, ARefillKeepsTheTreeWhenNothingChanged)
     ASSERT_TRUE(browser.refillIfChanged().ok());
     EXPECT_EQ(browser.signPositionCount(), 2);
     EXPECT_NE(browser.findItem(Key("J1", "S1", "P2"), database::SignPositionLevel), nullptr);
+}
+
+// A file of 10,000 designs in 100 jobs of 10 sections of 10 sign positions:
+// every design is listed under its job and section, the job codes' non-ASCII
+// letters shown as stored, and all items share the outline's three pictures.
+TEST_F(BrowserTest, TenThousandStoredDesignsAreAllListed)
+{
+    const QString failure =
+        testing_support::StoreManyDesigns(db(), SimpleDesign("x", "x", "x"), 100, 10, 10);
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    browser.show();
+    ASSERT_TRUE(browser.FillStoredSignsOutline().ok());
+    QApplication::processEvents();
+
+    EXPECT_EQ(browser.signPositionCount(), 10000);
+    ASSERT_EQ(browser.topLevelItemCount(), 100);
+    int sections = 0;
+    int positions = 0;
+    for (int j = 0; j < browser.topLevelItemCount(); ++j) {
+        QTreeWidgetItem *job = browser.topLevelItem(j);
+        sections += job->childCount();
+        for (int k = 0; k < job->childCount(); ++k)
+            positions += job->child(k)->childCount();
+    }
+    EXPECT_EQ(sections, 1000);
+    EXPECT_EQ(positions, 10000);
+
+    QTreeWidgetItem *first = browser.topLevelItem(0);
+    QTreeWidgetItem *last = browser.topLevelItem(99);
+    EXPECT_EQ(first->text(0), QStringLiteral("Straße 001"));
+    EXPECT_EQ(last->text(0), QStringLiteral("Straße 100"));
+    QTreeWidgetItem *leaf = last->child(9)->child(9);
+    EXPECT_EQ(DesignBrowser::fullPath(leaf), QStringLiteral("Straße 100\\Abschnitt 10\\CH 0010"));
+    EXPECT_EQ(DesignBrowser::key(leaf).JobCode, database::PadKey(QStringLiteral("Straße 100")));
+    EXPECT_EQ(browser.findItem(Key("Straße 042", "Abschnitt 07", "CH 0003"), database::SignPositionLevel),
+              browser.topLevelItem(41)->child(6)->child(2));
+
+    // Closed jobs and sections show one picture, sign positions another; an
+    // opened job shows the open one until it is closed again.
+    const qint64 closed = first->icon(0).cacheKey();
+    EXPECT_FALSE(first->icon(0).isNull());
+    EXPECT_FALSE(leaf->icon(0).isNull());
+    EXPECT_EQ(last->child(3)->icon(0).cacheKey(), closed);
+    EXPECT_EQ(first->child(0)->child(0)->icon(0).cacheKey(), leaf->icon(0).cacheKey());
+    EXPECT_NE(leaf->icon(0).cacheKey(), closed);
+    doubleClick(&browser, first);
+    ASSERT_TRUE(first->isExpanded());
+    EXPECT_NE(first->icon(0).cacheKey(), closed);
+    doubleClick(&browser, first);
+    ASSERT_FALSE(first->isExpanded());
+    EXPECT_EQ(first->icon(0).cacheKey(), closed);
 }
 
 } // namespace

@@ -3,7 +3,10 @@
 
 #include "ui_test_support.h"
 
+#include "common/file_dialog_driver.h"
+#include "database/schema.h"
 #include "database/ui/job_management_dialog.h"
+#include "platform/widgets/widget_services.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -350,6 +353,55 @@ TEST_F(JobManagementTest, CancellingWithNoDatabaseEndsTheProgram)
     EXPECT_EQ(exits.exits, std::vector<int>{0});
     EXPECT_EQ(database::CurrentDatabasePath, path);
     EXPECT_EQ(database::CurrentDatabase(), nullptr);
+}
+
+// The engineer types the name of a file that does not exist into the real
+// file dialog: it is created with the whole schema and becomes the current
+// database, with a database open before or none (as at start-up).
+TEST_F(JobManagementTest, NewDatabaseFileTypedInTheFileDialogIsCreatedWithItsSchema)
+{
+    platform::QtFileChooser realChooser;
+    platform::setFileChooser(&realChooser);
+    for (const bool openBefore : {true, false}) {
+        SCOPED_TRACE(openBefore ? "a database open" : "no database open");
+        const QString name = openBefore ? QStringLiteral("Straßen Süd.mdb") : QStringLiteral("Ærøskøbing.mdb");
+        const QString newPath = dir.filePath(name);
+        ASSERT_FALSE(QFileInfo::exists(newPath));
+        if (!openBefore)
+            database::CloseCurrentDatabase();
+        JobManagementDialog dialog;
+        QString title;
+        testing_support::whenFileDialogShown([&](QFileDialog *fileDialog) {
+            title = fileDialog->windowTitle();
+            testing_support::typeFileName(fileDialog, name);
+        });
+        dialog.refresh();  // with no database open the file choice comes here
+        if (openBefore)
+            dialog.browseButton()->click();
+
+        EXPECT_EQ(title, QStringLiteral("Choose a Database"));
+        EXPECT_TRUE(messages.calls.empty());
+        EXPECT_TRUE(exits.exits.empty());
+        ASSERT_NE(database::CurrentDatabase(), nullptr);
+        EXPECT_EQ(QFileInfo(database::CurrentDatabasePath), QFileInfo(newPath));
+        EXPECT_TRUE(QFileInfo::exists(newPath));
+        EXPECT_EQ(QFileInfo(dialog.currentDB()->text()), QFileInfo(newPath));
+        EXPECT_EQ(dialog.JobCount(), 0);
+        for (const database::TableDef &table : database::SchemaTables())
+            EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
+                            {QString::fromLatin1(table.name)})
+                          .toInt(),
+                      1)
+                << table.name;
+        int version = -1;
+        ASSERT_TRUE(database::ReadSchemaVersion(db(), version).ok());
+        EXPECT_EQ(version, database::CurrentSchemaVersion);
+        // A design stored in the new file is listed by the dialog.
+        store("J1", "S1", "P1");
+        dialog.refresh();
+        EXPECT_EQ(dialog.JobCount(), 1);
+    }
+    platform::setFileChooser(&files);
 }
 
 } // namespace
