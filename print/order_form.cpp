@@ -2,7 +2,6 @@
 
 #include "engine/reference_lists.h"
 #include "engine/vb.h"
-#include "platform/services.h"
 #include "print/page_primitives.h"
 
 #include <algorithm>
@@ -359,47 +358,28 @@ int PrintOrderColumns(PageSurface &s, const PrintedDesign &design, int slotsLeft
 
 PrintJobResult PrintOrderForms(PageSurface &s, platform::SqlConnection &db, const std::vector<OrderFormRow> &rows)
 {
-    PrintJobResult result;
-    if (rows.empty())
-        return result;
-    auto fail = [&](const QString &message) {
-        s.Abort();
-        result.ok = false;
-        result.message = message;
-        result.designs = 0;
-        result.pages = 0;
-        return result;
-    };
+    std::vector<database::StoredDesignKey> keys;
+    keys.reserve(rows.size());
+    for (const OrderFormRow &row : rows)
+        keys.push_back(row.Key);
     const QString reqNo = OrderRequisitionNumber(rows);
-    ShowProgress(0, platform::ProgressStart);
-    SetupPage(s, Landscape);
     int32_t slotWidth = 0;
-    int slotsLeft = PrintOrderFormHeader(s, reqNo, slotWidth);
-    const int count = static_cast<int>(rows.size());
-    for (int i = 1; i <= count; ++i) {
-        const OrderFormRow &row = rows[static_cast<std::size_t>(i - 1)];
-        PrintedDesign design;
-        const platform::SqlStatus read = LoadPrintDesign(db, row.Key, design);
-        if (!read.ok())
-            return fail(QStringLiteral("The design %1 / %2 / %3 could not be read: %4")
-                            .arg(row.Key.JobCode.trimmed(), row.Key.JobSection.trimmed(),
-                                 row.Key.SignPos.trimmed(), read.text()));
-        if ((OrderPanelCount(design.PrintDesign) > slotsLeft && row.SF() != 0) || slotsLeft <= 0) {
-            RestorePageFrame(s);
-            s.NewPage();
+    int slotsLeft = 0;
+    return PrintEachDesign(
+        s, db, keys,
+        [&] {
+            SetupPage(s, Landscape);
             slotsLeft = PrintOrderFormHeader(s, reqNo, slotWidth);
-        }
-        slotsLeft = PrintOrderColumns(s, design, slotsLeft, slotWidth, row.SF(), row.SP(), row.FT());
-        if (s.failed())
-            return fail(s.failure());
-        ++result.designs;
-        ShowProgress(Round(i * 100.0 / count), platform::ProgressUpdate);
-    }
-    if (!s.EndDoc())
-        return fail(s.failure());
-    result.pages = s.PagesPrinted();
-    ShowProgress(100, platform::ProgressFinish);
-    return result;
+        },
+        [&](std::size_t index, const PrintedDesign &design) {
+            const OrderFormRow &row = rows[index];
+            if ((OrderPanelCount(design.PrintDesign) > slotsLeft && row.SF() != 0) || slotsLeft <= 0) {
+                RestorePageFrame(s);
+                s.NewPage();
+                slotsLeft = PrintOrderFormHeader(s, reqNo, slotWidth);
+            }
+            slotsLeft = PrintOrderColumns(s, design, slotsLeft, slotWidth, row.SF(), row.SP(), row.FT());
+        });
 }
 
 } // namespace print
