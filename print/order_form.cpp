@@ -43,18 +43,8 @@ void Cell(PageSurface &s, int32_t x, int32_t y, const QString &text)
 {
     const double room = static_cast<double>(s.PageFrame.Left) + s.PageFrame.Width - x;
     QString shown = text;
-    if (room > 0 && s.TextWidth(shown) > room) {
-        qsizetype fits = 1;
-        qsizetype tooWide = shown.size();
-        while (tooWide - fits > 1) {
-            const qsizetype mid = (fits + tooWide) / 2;
-            if (s.TextWidth(shown.left(mid)) > room)
-                tooWide = mid;
-            else
-                fits = mid;
-        }
-        shown = shown.left(fits);
-    }
+    if (room > 0 && s.TextWidth(shown) > room)
+        shown = shown.left(FittingLength(s, shown, room));
     PrintWrapped(s, x, y, shown);
 }
 
@@ -314,13 +304,20 @@ int PrintOrderColumns(PageSurface &s, const PrintedDesign &design, int slotsLeft
     // Supports and stubs share the support's type and section.
     const QString supportName = QStringLiteral(" ") + design.PrintSupportName;
     auto first = [&](const QString &text) { return std::vector<std::pair<int32_t, QString>>{{x1, text}}; };
-    y = Section(s, x1, y, 11, SP != 0, [&](int r) {
+    auto supportRow = [&](int r) {
         switch (r) {
         case 0: return first(supportName);
         case 1: return first(PlainNumber(sup.NumPosts));
         case 2: return first(NameText(Q(sup.PostDimensions.str())));
         case 3: return first(NameText(Q(sup.PostWallThickness.str())));
-        case 4: return first(NameText(Q(sup.PostMatGrade.str())));
+        default: return first(NameText(Q(sup.PostMatGrade.str())));
+        }
+    };
+    constexpr int SupportRows = 5;
+    y = Section(s, x1, y, 11, SP != 0, [&](int r) {
+        if (r < SupportRows)
+            return supportRow(r);
+        switch (r) {
         case 5: case 6: case 7: case 8:
             return first(PlainNumber(sup.PostLength[static_cast<std::size_t>(r - 4)]));
         case 9: return first(sup.SlipBaseReq != 0 ? QStringLiteral(" Slip") : QStringLiteral(" Rigid"));
@@ -330,14 +327,7 @@ int PrintOrderColumns(PageSurface &s, const PrintedDesign &design, int slotsLeft
     y = PrintY(s) + 10;
 
     y = Section(s, x1, y, 6, SP != 0 && sup.StubLength > 0, [&](int r) {
-        switch (r) {
-        case 0: return first(supportName);
-        case 1: return first(PlainNumber(sup.NumPosts));
-        case 2: return first(NameText(Q(sup.PostDimensions.str())));
-        case 3: return first(NameText(Q(sup.PostWallThickness.str())));
-        case 4: return first(NameText(Q(sup.PostMatGrade.str())));
-        default: return first(PlainNumber(sup.StubLength));
-        }
+        return r < SupportRows ? supportRow(r) : first(PlainNumber(sup.StubLength));
     });
     y = PrintY(s) + 10;
 
