@@ -3,7 +3,6 @@
 #include "engine/design_messages.h"
 #include "engine/reference_lists.h"
 #include "engine/vb.h"
-#include "platform/services.h"
 #include "print/design_elevation.h"
 #include "print/notes_page.h"
 #include "print/print_selection.h"
@@ -403,41 +402,13 @@ void PrintDesignFormPage(PageSurface &s, const PrintedDesign &design)
 PrintJobResult PrintDesignForms(PageSurface &s, platform::SqlConnection &db,
                                 const std::vector<database::StoredDesignKey> &keys)
 {
-    PrintJobResult result;
-    if (keys.empty())
-        return result;
-    auto fail = [&](const QString &message) {
-        s.Abort();
-        result.ok = false;
-        result.message = message;
-        result.designs = 0;
-        result.pages = 0;
-        return result;
-    };
-    ShowProgress(0, platform::ProgressStart);
-    SetupPage(s, Portrait);
-    const int count = static_cast<int>(keys.size());
-    for (int i = 1; i <= count; ++i) {
-        const database::StoredDesignKey &key = keys[static_cast<std::size_t>(i - 1)];
-        PrintedDesign design;
-        const platform::SqlStatus read = LoadPrintDesign(db, key, design);
-        if (!read.ok())
-            return fail(QStringLiteral("The design %1 / %2 / %3 could not be read: %4")
-                            .arg(key.JobCode.trimmed(), key.JobSection.trimmed(), key.SignPos.trimmed(),
-                                 read.text()));
-        PrintDesignFormPage(s, design);
-        s.NewPage();
-        PrintNotesPage(s, design);
-        if (s.failed())
-            return fail(s.failure());
-        ++result.designs;
-        ShowProgress(Round(i * 100.0 / count), platform::ProgressUpdate);
-    }
-    if (!s.EndDoc())
-        return fail(s.failure());
-    result.pages = s.PagesPrinted();
-    ShowProgress(100, platform::ProgressFinish);
-    return result;
+    return PrintEachDesign(
+        s, db, keys, [&] { SetupPage(s, Portrait); },
+        [&](std::size_t, const PrintedDesign &design) {
+            PrintDesignFormPage(s, design);
+            s.NewPage();
+            PrintNotesPage(s, design);
+        });
 }
 
 } // namespace print

@@ -6,6 +6,7 @@
 
 #include "database/design_rows.h"
 #include "print/page_surface.h"
+#include "print/print_job.h"
 #include "print/print_load.h"
 #include "platform/sql.h"
 
@@ -18,13 +19,6 @@ namespace print {
 // The keys of the designs chosen for the next job (ReadSelectedPrintKeys,
 // print_selection.h).
 platform::SqlStatus SelectedDesignKeys(platform::SqlConnection &db, std::vector<database::StoredDesignKey> &keys);
-
-struct PrintJobResult {
-    bool ok = true;
-    QString message;   // the failure, for the caller to show
-    int designs = 0;   // designs printed
-    int pages = 0;     // pages printed
-};
 
 // Prints the design form and notes pages of each key, in the given order, as
 // one document on `surface`, reporting progress (start, one update per

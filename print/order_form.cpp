@@ -2,7 +2,6 @@
 
 #include "engine/reference_lists.h"
 #include "engine/vb.h"
-#include "platform/services.h"
 #include "print/page_primitives.h"
 
 #include <algorithm>
@@ -44,18 +43,8 @@ void Cell(PageSurface &s, int32_t x, int32_t y, const QString &text)
 {
     const double room = static_cast<double>(s.PageFrame.Left) + s.PageFrame.Width - x;
     QString shown = text;
-    if (room > 0 && s.TextWidth(shown) > room) {
-        qsizetype fits = 1;
-        qsizetype tooWide = shown.size();
-        while (tooWide - fits > 1) {
-            const qsizetype mid = (fits + tooWide) / 2;
-            if (s.TextWidth(shown.left(mid)) > room)
-                tooWide = mid;
-            else
-                fits = mid;
-        }
-        shown = shown.left(fits);
-    }
+    if (room > 0 && s.TextWidth(shown) > room)
+        shown = shown.left(FittingLength(s, shown, room));
     PrintWrapped(s, x, y, shown);
 }
 
@@ -315,13 +304,20 @@ int PrintOrderColumns(PageSurface &s, const PrintedDesign &design, int slotsLeft
     // Supports and stubs share the support's type and section.
     const QString supportName = QStringLiteral(" ") + design.PrintSupportName;
     auto first = [&](const QString &text) { return std::vector<std::pair<int32_t, QString>>{{x1, text}}; };
-    y = Section(s, x1, y, 11, SP != 0, [&](int r) {
+    auto supportRow = [&](int r) {
         switch (r) {
         case 0: return first(supportName);
         case 1: return first(PlainNumber(sup.NumPosts));
         case 2: return first(NameText(Q(sup.PostDimensions.str())));
         case 3: return first(NameText(Q(sup.PostWallThickness.str())));
-        case 4: return first(NameText(Q(sup.PostMatGrade.str())));
+        default: return first(NameText(Q(sup.PostMatGrade.str())));
+        }
+    };
+    constexpr int SupportRows = 5;
+    y = Section(s, x1, y, 11, SP != 0, [&](int r) {
+        if (r < SupportRows)
+            return supportRow(r);
+        switch (r) {
         case 5: case 6: case 7: case 8:
             return first(PlainNumber(sup.PostLength[static_cast<std::size_t>(r - 4)]));
         case 9: return first(sup.SlipBaseReq != 0 ? QStringLiteral(" Slip") : QStringLiteral(" Rigid"));
@@ -331,14 +327,7 @@ int PrintOrderColumns(PageSurface &s, const PrintedDesign &design, int slotsLeft
     y = PrintY(s) + 10;
 
     y = Section(s, x1, y, 6, SP != 0 && sup.StubLength > 0, [&](int r) {
-        switch (r) {
-        case 0: return first(supportName);
-        case 1: return first(PlainNumber(sup.NumPosts));
-        case 2: return first(NameText(Q(sup.PostDimensions.str())));
-        case 3: return first(NameText(Q(sup.PostWallThickness.str())));
-        case 4: return first(NameText(Q(sup.PostMatGrade.str())));
-        default: return first(PlainNumber(sup.StubLength));
-        }
+        return r < SupportRows ? supportRow(r) : first(PlainNumber(sup.StubLength));
     });
     y = PrintY(s) + 10;
 
@@ -359,47 +348,28 @@ int PrintOrderColumns(PageSurface &s, const PrintedDesign &design, int slotsLeft
 
 PrintJobResult PrintOrderForms(PageSurface &s, platform::SqlConnection &db, const std::vector<OrderFormRow> &rows)
 {
-    PrintJobResult result;
-    if (rows.empty())
-        return result;
-    auto fail = [&](const QString &message) {
-        s.Abort();
-        result.ok = false;
-        result.message = message;
-        result.designs = 0;
-        result.pages = 0;
-        return result;
-    };
+    std::vector<database::StoredDesignKey> keys;
+    keys.reserve(rows.size());
+    for (const OrderFormRow &row : rows)
+        keys.push_back(row.Key);
     const QString reqNo = OrderRequisitionNumber(rows);
-    ShowProgress(0, platform::ProgressStart);
-    SetupPage(s, Landscape);
     int32_t slotWidth = 0;
-    int slotsLeft = PrintOrderFormHeader(s, reqNo, slotWidth);
-    const int count = static_cast<int>(rows.size());
-    for (int i = 1; i <= count; ++i) {
-        const OrderFormRow &row = rows[static_cast<std::size_t>(i - 1)];
-        PrintedDesign design;
-        const platform::SqlStatus read = LoadPrintDesign(db, row.Key, design);
-        if (!read.ok())
-            return fail(QStringLiteral("The design %1 / %2 / %3 could not be read: %4")
-                            .arg(row.Key.JobCode.trimmed(), row.Key.JobSection.trimmed(),
-                                 row.Key.SignPos.trimmed(), read.text()));
-        if ((OrderPanelCount(design.PrintDesign) > slotsLeft && row.SF() != 0) || slotsLeft <= 0) {
-            RestorePageFrame(s);
-            s.NewPage();
+    int slotsLeft = 0;
+    return PrintEachDesign(
+        s, db, keys,
+        [&] {
+            SetupPage(s, Landscape);
             slotsLeft = PrintOrderFormHeader(s, reqNo, slotWidth);
-        }
-        slotsLeft = PrintOrderColumns(s, design, slotsLeft, slotWidth, row.SF(), row.SP(), row.FT());
-        if (s.failed())
-            return fail(s.failure());
-        ++result.designs;
-        ShowProgress(Round(i * 100.0 / count), platform::ProgressUpdate);
-    }
-    if (!s.EndDoc())
-        return fail(s.failure());
-    result.pages = s.PagesPrinted();
-    ShowProgress(100, platform::ProgressFinish);
-    return result;
+        },
+        [&](std::size_t index, const PrintedDesign &design) {
+            const OrderFormRow &row = rows[index];
+            if ((OrderPanelCount(design.PrintDesign) > slotsLeft && row.SF() != 0) || slotsLeft <= 0) {
+                RestorePageFrame(s);
+                s.NewPage();
+                slotsLeft = PrintOrderFormHeader(s, reqNo, slotWidth);
+            }
+            slotsLeft = PrintOrderColumns(s, design, slotsLeft, slotWidth, row.SF(), row.SP(), row.FT());
+        });
 }
 
 } // namespace print

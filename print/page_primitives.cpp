@@ -61,6 +61,20 @@ void RestorePageFrame(PageSurface &s)
     s.PageFrame.Height += 200;
 }
 
+qsizetype FittingLength(PageSurface &s, const QString &text, double room)
+{
+    qsizetype fits = 1;
+    qsizetype tooWide = text.size();
+    while (tooWide - fits > 1) {
+        const qsizetype mid = (fits + tooWide) / 2;
+        if (s.TextWidth(text.left(mid)) > room)
+            tooWide = mid;
+        else
+            fits = mid;
+    }
+    return fits;
+}
+
 void PrintWrapped(PageSurface &s, int32_t x, int32_t y, const QString &text)
 {
     s.CurrentX = x;
@@ -75,19 +89,8 @@ void PrintWrapped(PageSurface &s, int32_t x, int32_t y, const QString &text)
     while (at < text.size()) {
         const QString rest = text.mid(at);
         qsizetype take = rest.size();
-        if (s.TextWidth(rest) > available) {
-            // The longest piece that fits, at least one character.
-            qsizetype fits = 1;
-            qsizetype tooWide = rest.size();
-            while (tooWide - fits > 1) {
-                const qsizetype mid = (fits + tooWide) / 2;
-                if (s.TextWidth(rest.left(mid)) > available)
-                    tooWide = mid;
-                else
-                    fits = mid;
-            }
-            take = fits;
-        }
+        if (s.TextWidth(rest) > available)
+            take = FittingLength(s, rest, available);
         s.CurrentX = x;
         s.Print(rest.left(take));
         at += take;

@@ -41,6 +41,10 @@ void SetupPage(PageSurface &surface, int16_t orientation);
 void DrawPageFrame(PageSurface &surface, const QString &title, const QString &tag);
 void RestorePageFrame(PageSurface &surface);
 
+// The length of the longest start of `text` no wider than `room`, at least
+// one character; for a text wider than `room`.
+qsizetype FittingLength(PageSurface &surface, const QString &text, double room);
+
 // Prints the text from (x, y), cut between characters at the frame's right
 // edge into as many lines as it needs, each at x; the print position ends a
 // line below the last piece. Every line takes at least one character, and

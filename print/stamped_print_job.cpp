@@ -3,6 +3,8 @@
 #include "platform/services.h"
 #include "print/summary_form.h"
 
+#include <utility>
+
 namespace print {
 
 namespace {
@@ -20,6 +22,18 @@ StampedJobResult Fail(PageSurface &surface, StampedJobResult result, const QStri
     platform::showMessage(result.message, PrintMessageTitle(), platform::MessageButtons::Ok,
                           platform::MessageIcon::Critical);
     return result;
+}
+
+// The job of one form: its stamps of the day on the printed rows, its
+// print, the selection cleared.
+StampedPrintJob FormPrintJob(std::vector<StampValue> (*stamps)(const QDate &day),
+                             decltype(StampedPrintJob::print) print)
+{
+    StampedPrintJob job;
+    job.stamp = [stamps](platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
+                         const QDate &day) { return StampRows(db, keys, stamps(day)); };
+    job.print = std::move(print);
+    return job;
 }
 
 } // namespace
@@ -76,20 +90,12 @@ StampedJobResult RunStampedPrintJob(platform::SqlConnection &db, PageSurface &su
 
 StampedPrintJob DesignFormPrintJob()
 {
-    StampedPrintJob job;
-    job.stamp = [](platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
-                   const QDate &day) { return StampRows(db, keys, DesignFormStamps(day)); };
-    job.print = PrintDesignForms;
-    return job;
+    return FormPrintJob(DesignFormStamps, PrintDesignForms);
 }
 
 StampedPrintJob SummaryFormPrintJob()
 {
-    StampedPrintJob job;
-    job.stamp = [](platform::SqlConnection &db, const std::vector<database::StoredDesignKey> &keys,
-                   const QDate &day) { return StampRows(db, keys, SummaryFormStamps(day)); };
-    job.print = PrintSummaryForms;
-    return job;
+    return FormPrintJob(SummaryFormStamps, PrintSummaryForms);
 }
 
 StampedPrintJob PrintJobOfKind(int printFormType)

@@ -1,6 +1,5 @@
 #include "print/summary_form.h"
 
-#include "platform/services.h"
 #include "print/page_primitives.h"
 
 #include <algorithm>
@@ -249,62 +248,38 @@ void PrintSummaryRow(PageSurface &s, const SummaryColumnEdges &x, const PrintedD
 PrintJobResult PrintSummaryForms(PageSurface &s, platform::SqlConnection &db,
                                  const std::vector<database::StoredDesignKey> &keys)
 {
-    PrintJobResult result;
     SetupPage(s, Landscape);
     const SummaryColumnEdges x = SummaryColumnX(s.PageFrame);
-    if (keys.empty())
-        return result;
-    auto fail = [&](const QString &message) {
-        s.Abort();
-        result.ok = false;
-        result.message = message;
-        result.designs = 0;
-        result.pages = 0;
-        return result;
-    };
-    const int count = static_cast<int>(keys.size());
-    ShowProgress(0, platform::ProgressStart);
     const QString title = QStringLiteral("Kelvora - Summary Form");
     const QString tag = QStringLiteral("Mastra");
-    DrawPageFrame(s, title, tag);
-    PrintSummaryHeader(s, x);
     bool newGroup = true;
     bool blockOnPage = false;
     database::StoredDesignKey previous;
-    for (int k = 1; k <= count; ++k) {
-        const database::StoredDesignKey &key = keys[static_cast<std::size_t>(k - 1)];
-        if (k == 1 || key.JobCode != previous.JobCode || key.JobSection != previous.JobSection)
-            newGroup = true;
-        PrintedDesign design;
-        const platform::SqlStatus read = LoadPrintDesign(db, key, design);
-        if (!read.ok())
-            return fail(QStringLiteral("The design %1 / %2 / %3 could not be read: %4")
-                            .arg(key.JobCode.trimmed(), key.JobSection.trimmed(), key.SignPos.trimmed(),
-                                 read.text()));
-        // The whole block, group line included, must end inside the content
-        // area; the first block of a page always prints there.
-        const int32_t contentBottom = s.PageFrame.Top + s.PageFrame.Height;
-        if (blockOnPage && SummaryBlockBottom(s, design, newGroup) > contentBottom) {
-            s.NewPage();
-            RestorePageFrame(s);
+    return PrintEachDesign(
+        s, db, keys,
+        [&] {
             DrawPageFrame(s, title, tag);
             PrintSummaryHeader(s, x);
-            newGroup = true;
-        }
-        PrintSummaryRow(s, x, design, newGroup);
-        blockOnPage = true;
-        if (s.failed())
-            return fail(s.failure());
-        previous = key;
-        newGroup = false;
-        ++result.designs;
-        ShowProgress(Round(k * 100.0 / count), platform::ProgressUpdate);
-    }
-    if (!s.EndDoc())
-        return fail(s.failure());
-    result.pages = s.PagesPrinted();
-    ShowProgress(100, platform::ProgressFinish);
-    return result;
+        },
+        [&](std::size_t index, const PrintedDesign &design) {
+            const database::StoredDesignKey &key = keys[index];
+            if (index == 0 || key.JobCode != previous.JobCode || key.JobSection != previous.JobSection)
+                newGroup = true;
+            // The whole block, group line included, must end inside the
+            // content area; the first block of a page always prints there.
+            const int32_t contentBottom = s.PageFrame.Top + s.PageFrame.Height;
+            if (blockOnPage && SummaryBlockBottom(s, design, newGroup) > contentBottom) {
+                s.NewPage();
+                RestorePageFrame(s);
+                DrawPageFrame(s, title, tag);
+                PrintSummaryHeader(s, x);
+                newGroup = true;
+            }
+            PrintSummaryRow(s, x, design, newGroup);
+            blockOnPage = true;
+            previous = key;
+            newGroup = false;
+        });
 }
 
 } // namespace print

@@ -1,18 +1,14 @@
 #include "probe_orders.h"
 
 #include <QDate>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <iostream>
 #include <memory>
+#include <optional>
 
-#include "database/database_file.h"
 #include "database/design_key.h"
-#include "database/design_store.h"
 #include "print/order_form_unit.h"
 #include "print/printer_surface.h"
+#include "probe_print_job.h"
 #include "probe_store.h"
 
 namespace probe {
@@ -22,18 +18,10 @@ namespace {
 constexpr std::string_view kUsage =
     "design-probe --print-orders FILE OUT.pdf REQNO KINDS JOB SECTION POS [KINDS JOB SECTION POS]...";
 
-std::unique_ptr<QGuiApplication> GuiApplicationIfNone() {
-  static int argc = 1;
-  static char name[] = "design-probe";
-  static char* argv[] = {name, nullptr};
-  if (QCoreApplication::instance()) return nullptr;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 struct Ticked {
-  database::StoredDesignKey key;
+  std::size_t keyArg = 0;  // JOB SECTION POS start here in the arguments
   std::array<bool, print::OrderKindCount> kinds{};
+  database::StoredDesignKey key;  // padded, once found stored
 };
 
 bool ParseKinds(const std::string& text, std::array<bool, print::OrderKindCount>& kinds) {
@@ -48,7 +36,6 @@ bool ParseKinds(const std::string& text, std::array<bool, print::OrderKindCount>
 }
 
 int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
-  const QString file = QString::fromLocal8Bit(args[0]);
   const QString pdf = QString::fromLocal8Bit(args[1]);
   const QString reqNo = QString::fromLocal8Bit(args[2]).trimmed();
   if (reqNo.isEmpty()) {
@@ -66,27 +53,17 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
       err << "design-probe: KINDS is a comma list of SF, SP and FT, not " << args[i] << '\n';
       return kExitBadInput;
     }
-    t.key = {QString::fromLocal8Bit(args[i + 1]), QString::fromLocal8Bit(args[i + 2]),
-             QString::fromLocal8Bit(args[i + 3])};
+    t.keyArg = i + 1;
     ticked.push_back(t);
   }
-  if (!QFileInfo(file).isFile()) {
-    err << "design-probe: no database file " << args[0] << '\n';
-    return kExitStoreFailed;
-  }
-  database::CurrentDatabasePath = file;
-  if (!database::OpenCurrentDatabase()) return kExitStoreFailed;
-  platform::SqlConnection& db = *database::CurrentDatabase();
+  platform::SqlConnection* const found = OpenDatabaseFile(args[0], err);
+  if (!found) return kExitStoreFailed;
+  platform::SqlConnection& db = *found;
 
   for (Ticked& t : ticked) {
-    bool stored = false;
-    const platform::SqlStatus checked = database::IsDesignStored(db, t.key, stored);
-    if (!checked.ok() || !stored) {
-      err << "design-probe: no design is stored under " << t.key.JobCode.toStdString() << " / "
-          << t.key.JobSection.toStdString() << " / " << t.key.SignPos.toStdString() << '\n';
-      return kExitStoreFailed;
-    }
-    t.key = {database::PadKey(t.key.JobCode), database::PadKey(t.key.JobSection), database::PadKey(t.key.SignPos)};
+    const std::optional<database::StoredDesignKey> key = StoredKeyAt(db, args, t.keyArg, err);
+    if (!key) return kExitStoreFailed;
+    t.key = {database::PadKey(key->JobCode), database::PadKey(key->JobSection), database::PadKey(key->SignPos)};
   }
 
   // Exactly these rows selected and ticked, as the two dialogs leave them.
@@ -107,32 +84,19 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
   }
 
-  const print::PrintJobResult result = print::RunOrderPrintUnit(
-      db, [&pdf] { return std::unique_ptr<print::PageSurface>(print::PrinterSurface::ForPdf(pdf)); }, reqNo,
-      QDate::currentDate());
-  if (!result.ok) {
-    err << "design-probe: " << result.message.toStdString() << '\n';
-    return kExitStoreFailed;
-  }
-  QJsonObject json;
-  json.insert("designs", result.designs);
-  json.insert("pages", result.pages);
-  json.insert("file", result.pages > 0 ? QFileInfo(pdf).absoluteFilePath() : QString());
-  out << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
-  return kExitOk;
+  return ReportPrintJob(
+      print::RunOrderPrintUnit(
+          db, [&pdf] { return std::unique_ptr<print::PageSurface>(print::PrinterSurface::ForPdf(pdf)); }, reqNo,
+          QDate::currentDate()),
+      pdf, out, err);
 }
 
 }  // namespace
 
 int PrintOrdersCommand(const Arguments& args, std::istream&, std::ostream& out, std::ostream& err) {
-  if (args.size() < 7 || (args.size() - 3) % 4 != 0) {
-    err << "design-probe: usage: " << kUsage << '\n';
-    return kExitUsage;
-  }
-  const std::unique_ptr<QGuiApplication> app = GuiApplicationIfNone();
-  const int status = Run(args, out, err);
-  database::CloseCurrentDatabase();
-  return status;
+  // The order form's own messages stay unshown; its failure is said from the result.
+  return RunPrintCommand(args.size() >= 7 && (args.size() - 3) % 4 == 0, kUsage, ProbeMessages::Silent, err,
+                         [&] { return Run(args, out, err); });
 }
 
 }  // namespace probe

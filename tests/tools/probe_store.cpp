@@ -14,6 +14,7 @@
 #include "database/design_store.h"
 #include "platform/services.h"
 #include "probe_json.h"
+#include "probe_messages.h"
 
 namespace probe {
 
@@ -28,21 +29,6 @@ std::unique_ptr<QCoreApplication> ApplicationIfNone() {
   if (QCoreApplication::instance()) return nullptr;
   return std::make_unique<QCoreApplication>(argc, argv);
 }
-
-// Messages meant for the engineer go to standard error; questions get their
-// default answer.
-class ErrorStreamMessages final : public platform::MessageService {
- public:
-  explicit ErrorStreamMessages(std::ostream& err) : err_(err) { platform::setMessageService(this); }
-  ~ErrorStreamMessages() override { platform::setMessageService(nullptr); }
-  platform::MessageAnswer show(const platform::MessageRequest& request) override {
-    err_ << "design-probe: " << request.text.toStdString() << '\n';
-    return platform::defaultAnswer(request);
-  }
-
- private:
-  std::ostream& err_;
-};
 
 // The current database for the length of one command.
 class OpenDatabase {
