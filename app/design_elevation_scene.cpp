@@ -3,7 +3,7 @@
 #include "app/result_panel.h"
 #include "engine/design_state.h"
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "app/design_view_widget.h"
 
 #include "app/main_window.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "platform/widgets/twips.h"
 
 #include <QEvent>

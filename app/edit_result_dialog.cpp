@@ -4,7 +4,7 @@
 #include "engine/design_tables.h"
 #include "engine/post_layout.h"
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "platform/services.h"
 
 #include <QApplication>
@@ -530,7 +530,7 @@ void EditResultDialog::onFocusWindowChanged(QWindow *window)
 
 void EditResultDialog::acceptValue()
 {
-    state_.DesignChanged = engine::VbTrue;
+    state_.DesignChanged = engine::FlagTrue;
     hide();
 }
 

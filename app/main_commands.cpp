@@ -10,7 +10,7 @@
 #include "database/ui/storage_dialog.h"
 #include "engine/design_run.h"
 #include "engine/design_state.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "platform/services.h"
 
 #include <QDialog>
@@ -205,7 +205,7 @@ void Form5::FileExit()
 {
     if (!settleUnsavedChanges())
         return;
-    state_.DesignChanged = engine::VbFalse;
+    state_.DesignChanged = engine::FlagFalse;
     hideSaveAsDialog();
     resetDesign();
     resultsPane_->hide();

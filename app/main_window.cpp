@@ -13,7 +13,7 @@
 #include "engine/design_run.h"
 #include "engine/design_state.h"
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "database/ui/storage_dialog.h"
 #include "platform/services.h"
 
@@ -284,7 +284,7 @@ void Form5::FormLoad()
         supportButtons_[i]->setText(RecordText(engine::SupportTypeNames[i + 1]));
     SelectSupportType(0);
     resetDesign();
-    state_.DesignOpen = engine::VbFalse;
+    state_.DesignOpen = engine::FlagFalse;
     resultsPane_->hide();
     // With no database the engineer chooses a file through the storage
     // dialog, as File, Open does. The reset of the new run comes first, so a
@@ -331,7 +331,7 @@ void Form5::FormActivate()
         // input no longer apply.
         for (int kind = 1; kind <= 4; ++kind)
             state_.SupportDesigns[static_cast<size_t>(kind)].PNO = 0;
-        state_.RedesignNeeded = engine::VbFalse;
+        state_.RedesignNeeded = engine::FlagFalse;
     }
     engine::RunDesign(state_);
     engine::RedesignWithMorePosts(state_);

@@ -4,7 +4,7 @@
 #include "app/result_panel.h"
 #include "app/warnings_box.h"
 #include "engine/design_state.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "platform/widgets/twips.h"
 
 #include <QPointer>

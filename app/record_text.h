@@ -2,7 +2,7 @@
 // Record texts as the window shows them. The records hold texts as UTF-8, as
 // the store writes and reads them.
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <QString>
 #include <string_view>

@@ -3,7 +3,7 @@
 #include "app/record_text.h"
 #include "app/result_panel.h"
 #include "engine/design_state.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "platform/widgets/twips.h"
 
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "engine/ground_profile.h"
 #include "engine/reference_lists.h"
 #include "engine/strut_design.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <algorithm>
 

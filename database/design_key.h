@@ -2,7 +2,7 @@
 // Key parts are stored blank-padded to 15 characters, as the records hold them,
 // and matched with `=` against a bound parameter padded the same way; never LIKE.
 
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "platform/sql.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "database/design_key.h"
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <QHash>
 #include <cmath>
@@ -322,7 +322,7 @@ bool IsStandardSpacing(const QString &text) { return text == QLatin1String("Stan
 
 QString FlagText(int64_t flag) { return flag == 0 ? QStringLiteral("N") : QStringLiteral("Y"); }
 
-int16_t FlagFromText(const QString &text) { return text == QLatin1String("Y") ? engine::VbTrue : engine::VbFalse; }
+int16_t FlagFromText(const QString &text) { return text == QLatin1String("Y") ? engine::FlagTrue : engine::FlagFalse; }
 
 QString ScrewFootingDimText(int64_t value) { return ToDbText(engine::StrInteger(value)); }
 

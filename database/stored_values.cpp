@@ -1,6 +1,6 @@
 #include "database/stored_values.h"
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <cmath>
 #include <limits>

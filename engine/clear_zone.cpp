@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 namespace {

@@ -5,8 +5,7 @@
 #include <cstddef>
 
 #include "engine/clear_zone.h"
-#include "engine/clear_zone_sketch.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 
@@ -70,9 +69,9 @@ ClearZoneEntries InitialClearZoneEntries(const SupportDesign& support, const Des
   const std::optional<int> speed = SpeedItemFor(support.RoadSpeed);
   entries.RoadSpeed = speed ? ClearZoneSpeedItems[static_cast<std::size_t>(*speed)] : 0;
   entries.AADT = AadtChoiceFor(support.AADT).value;
-  entries.CurvedRoad = support.CurvedRoad != 0 ? VbTrue : VbFalse;
+  entries.CurvedRoad = support.CurvedRoad != 0 ? FlagTrue : FlagFalse;
   entries.Curvature = CheckedRadius(StrInteger(support.Curvature));
-  entries.Barrier = support.Barrier != 0 ? VbTrue : VbFalse;
+  entries.Barrier = support.Barrier != 0 ? FlagTrue : FlagFalse;
   entries.BarrierDistance =
       entries.Barrier != 0 ? CheckedBarrierDistance(StrInteger(support.BarrierDistance), TotalSlopeLength(design))
                            : support.BarrierDistance;
@@ -103,6 +102,13 @@ ClearZoneDisplay DescribeClearZone(int32_t level, int32_t actual, bool kind_has_
   display.LevelText = level == ClearZoneCurveTooSharp ? std::string(kCurveTooSharpText)
                                                       : "Clear zone for level terrain = " + ClearZoneMetres(level);
   return display;
+}
+
+std::string ClearZoneMetres(int32_t millimetres) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, millimetres / 1000.0,
+                                    std::chars_format::fixed);
+  return std::string(buffer, result.ptr) + "m";
 }
 
 }  // namespace engine

@@ -92,4 +92,9 @@ inline constexpr const char* kSixMetreWarning =
 // without one there is nothing to sketch, but the figures still show.
 ClearZoneDisplay DescribeClearZone(int32_t level, int32_t actual, bool kind_has_design, bool barrier);
 
+// A clear zone in metres as the window writes it: the millimetres / 1000 in
+// their shortest decimal form with a "." and a leading 0, then "m" (6660:
+// "6.66m", 9000: "9m", 500: "0.5m").
+std::string ClearZoneMetres(int32_t millimetres);
+
 }  // namespace engine

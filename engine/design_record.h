@@ -9,13 +9,13 @@
 // Millimetre values are 32-bit, also those the stored format keeps in 16 bits
 // (MaximumClearance, MinimumClearance, Overhang, StiffenerSpacing), so nothing
 // is narrowed silently here; code that needs 16-bit arithmetic narrows
-// explicitly (engine/vb.h).
+// explicitly (engine/values.h).
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 

@@ -33,7 +33,7 @@ void ResetSupport(SupportDesign& s, const DefaultValues& defaults) {
 
 void ResetDesignData(DesignState& state, SupportDesignArray& supports, const DefaultValues& defaults) {
   DesignRecord& d = state.CurrentDesign;
-  state.DesignOpen = VbFalse;
+  state.DesignOpen = FlagFalse;
 
   for (int i = 1; i <= 3; ++i) {
     d.FrontSignClearance[i] = 0;
@@ -41,7 +41,7 @@ void ResetDesignData(DesignState& state, SupportDesignArray& supports, const Def
     d.FrontSignDepth[i] = 0;
   }
   d.RoadHeight = defaults.DefClearanceAboveRoadEdge;
-  d.SignOnLeft = VbTrue;
+  d.SignOnLeft = FlagTrue;
   d.DistFromKerb = defaults.DefDistanceFromCarriageway;
   d.NumFrontSigns = 0;
   d.BackSignWidth = 0;
@@ -83,8 +83,8 @@ void ResetDesignData(DesignState& state, SupportDesignArray& supports, const Def
   state.SignTopLevel = 0;
   state.WidestSignWidth = 0;
   state.SmallestSignWidth = 0;
-  state.DesignChanged = VbFalse;
-  state.RedesignNeeded = VbFalse;
+  state.DesignChanged = FlagFalse;
+  state.RedesignNeeded = FlagFalse;
 }
 
 void ResetDesignData(DesignState& state, const DefaultValues& defaults) {
@@ -119,10 +119,10 @@ void CompareDesignRecords(const DesignRecord& edited, const DesignRecord& curren
       a.Notes != b.Notes;
 
   if (structural) {
-    changed = VbTrue;
-    redesign = VbTrue;
+    changed = FlagTrue;
+    redesign = FlagTrue;
   } else if (descriptive) {
-    changed = VbTrue;
+    changed = FlagTrue;
   }
 }
 

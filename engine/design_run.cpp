@@ -7,7 +7,7 @@
 #include "engine/post_properties.h"
 #include "engine/stiffeners.h"
 #include "engine/strut_design.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 
@@ -24,7 +24,7 @@ void RunDesign(DesignState& state) {
   }
   const DesignRecord& design = state.CurrentDesign;
   if (design.NumFrontSigns <= 0 && design.NumBackSigns <= 0) {
-    state.DesignOpen = VbFalse;
+    state.DesignOpen = FlagFalse;
     return;
   }
 
@@ -42,7 +42,7 @@ void RunDesign(DesignState& state) {
   CountPanelFixings(state);
   ComputeTotals(state);
   ComputeStrutLengths(state);
-  state.DesignOpen = VbTrue;
+  state.DesignOpen = FlagTrue;
 }
 
 void RedesignWithMorePosts(DesignState& state) {

@@ -23,9 +23,9 @@ struct DesignState {
   DesignRecord CurrentDesign;
   SupportDesignArray SupportDesigns{};   // elements 1..4 by SupportType
   int16_t CurrentSupportType = 1;
-  int16_t DesignChanged = VbFalse;
-  int16_t RedesignNeeded = VbFalse;
-  int16_t DesignOpen = VbFalse;
+  int16_t DesignChanged = FlagFalse;
+  int16_t RedesignNeeded = FlagFalse;
+  int16_t DesignOpen = FlagFalse;
 
   // Work values of the panel layout, read by the later design steps.
   std::array<int32_t, 6> PanelLevel{};                 // entries 0..5
@@ -54,7 +54,7 @@ void ResetDesignData(DesignState& state, SupportDesignArray& supports, const Def
 // The usual call: resets state.SupportDesigns.
 void ResetDesignData(DesignState& state, const DefaultValues& defaults);
 
-// Sets `changed` (and, for design-relevant fields, `redesign`) to VbTrue when
+// Sets `changed` (and, for design-relevant fields, `redesign`) to FlagTrue when
 // `edited` differs from `current`; never sets either back to false. Callers
 // pass state.DesignChanged and state.RedesignNeeded.
 void CompareDesignRecords(const DesignRecord& edited, const DesignRecord& current, int16_t& changed,

@@ -1,6 +1,6 @@
 #include "engine/ground_profile.h"
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 

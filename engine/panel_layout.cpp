@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 

@@ -11,7 +11,7 @@
 #include "engine/post_layout.h"
 #include "engine/post_properties.h"
 #include "engine/strut_design.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 
@@ -260,13 +260,13 @@ void DesignPosts(DesignState& state) {
 
   for (int t = 1; t <= 4; ++t) {
     SupportDesign& support = supports[t];
-    if (support.SlipBaseReq != VbFalse && support.NoResultCode == ResultOk &&
+    if (support.SlipBaseReq != FlagFalse && support.NoResultCode == ResultOk &&
         int64_t{state.SignPanelHeight} > kSlipBaseHeightFactor * maximumClearance)
       support.NoResultCode = ResultSlipBaseNotPossible;
   }
   for (int16_t t = 1; t <= 4; ++t) {
     SupportDesign& support = supports[t];
-    if (support.SlipBaseReq == VbFalse || support.NoResultCode != ResultOk) continue;
+    if (support.SlipBaseReq == FlagFalse || support.NoResultCode != ResultOk) continue;
     const float carried = static_cast<float>(maximumClearance) * kSlipBaseFactor[t];
     if (static_cast<double>(carried) < static_cast<double>(state.SignPanelHeight)) {
       IncreasePostSection(supports, t);

@@ -4,7 +4,7 @@
 
 #include "engine/design_messages.h"
 #include "engine/design_tables.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 
@@ -92,7 +92,7 @@ void PlacePosts(DesignState& state) {
         static_cast<long long>(posts - 1) * support.PostSpacing + 200 > state.SmallestSignWidth) {
       support.WarningCode = static_cast<int16_t>(support.WarningCode + WarnSpacingTooWide);
     }
-    if (posts > 1 && support.PostSpacing < 1500 && support.SlipBaseReq != VbFalse) {
+    if (posts > 1 && support.PostSpacing < 1500 && support.SlipBaseReq != FlagFalse) {
       support.WarningCode = static_cast<int16_t>(support.WarningCode + WarnSlipBaseSpacing);
     }
   }

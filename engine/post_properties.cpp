@@ -6,7 +6,7 @@
 
 #include "engine/design_messages.h"
 #include "engine/design_tables.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 
@@ -101,13 +101,13 @@ void LookupSectionProperties(DesignState& state) {
 
 void SetSlipBaseFlags(DesignState& state) {
   SupportDesignArray& supports = state.SupportDesigns;
-  const int16_t slipBase = state.CurrentDesign.CollisionRisk == 1 ? VbFalse : VbTrue;
+  const int16_t slipBase = state.CurrentDesign.CollisionRisk == 1 ? FlagFalse : FlagTrue;
   for (int t = 1; t <= 4; ++t) supports[static_cast<std::size_t>(t)].SlipBaseReq = slipBase;
 
   // The smallest sections never stand on a slip base.
-  if (SectionIs(supports[SupportChs], "65 NB", "50 NB")) supports[SupportChs].SlipBaseReq = VbFalse;
-  if (SectionIs(supports[SupportRhs], "75x50")) supports[SupportRhs].SlipBaseReq = VbFalse;
-  if (SectionIs(supports[SupportStrut], "50 NB", "65 NB")) supports[SupportStrut].SlipBaseReq = VbFalse;
+  if (SectionIs(supports[SupportChs], "65 NB", "50 NB")) supports[SupportChs].SlipBaseReq = FlagFalse;
+  if (SectionIs(supports[SupportRhs], "75x50")) supports[SupportRhs].SlipBaseReq = FlagFalse;
+  if (SectionIs(supports[SupportStrut], "50 NB", "65 NB")) supports[SupportStrut].SlipBaseReq = FlagFalse;
 }
 
 bool FitSignOnProfile(DesignState& state, const GroundProfile& profile) {
@@ -136,7 +136,7 @@ void ComputePostLevels(DesignState& state) {
     // A post on a rigid base in a concrete footing goes into the footing
     // itself; otherwise it stands on a stub and is measured from the ground.
     long long embedment = 0;
-    if (support.SlipBaseReq == VbFalse && t != SupportTruss && support.FootingType == 1) {
+    if (support.SlipBaseReq == FlagFalse && t != SupportTruss && support.FootingType == 1) {
       support.StubLength = 0;
       embedment = support.NormFootingDep;
     } else if (support.FootingType == 1) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 

@@ -7,7 +7,7 @@
 #include "engine/design_messages.h"
 #include "engine/design_tables.h"
 #include "engine/ground_profile.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 

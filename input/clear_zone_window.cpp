@@ -17,7 +17,7 @@
 
 #include "database/ui/dialog_support.h"
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "input/road_plan_picture.h"
 #include "platform/services.h"
 #include "platform/widgets/twips.h"
@@ -44,7 +44,7 @@ QFrame *NewPanel(QWidget *parent)
     return panel;
 }
 
-int32_t Flag(bool value) { return value ? engine::VbTrue : engine::VbFalse; }
+int32_t Flag(bool value) { return value ? engine::FlagTrue : engine::FlagFalse; }
 
 int ClampToInt(int64_t value)
 {
@@ -97,7 +97,7 @@ ClearZoneSketchView::ClearZoneSketchView(QWidget *parent) : QFrame(parent)
     sketch_.HideAll();
 }
 
-void ClearZoneSketchView::setSketch(const engine::ClearZoneSketch &sketch)
+void ClearZoneSketchView::setSketch(const ClearZoneSketch &sketch)
 {
     sketch_ = sketch;
     update();
@@ -121,14 +121,14 @@ void ClearZoneSketchView::paintEvent(QPaintEvent *event)
     painter.setClipRect(contentsRect());
     painter.setRenderHint(QPainter::Antialiasing);
     const double tpp = platform::TwipsPerPixel(*this);
-    auto line = [&](const engine::SketchLine &l, double width) {
+    auto line = [&](const SketchLine &l, double width) {
         if (!l.Visible)
             return;
         painter.setPen(QPen(ColourOf(l.Colour), width));
         painter.drawLine(platform::TwipsToPixels(QPointF(l.X1, l.Y1), tpp),
                          platform::TwipsToPixels(QPointF(l.X2, l.Y2), tpp));
     };
-    auto box = [&](const engine::SketchBox &b) {
+    auto box = [&](const SketchBox &b) {
         if (!b.Visible)
             return;
         painter.setPen(QPen(Qt::black, 1));
@@ -398,9 +398,9 @@ void ClearZoneWindow::showClearZone(int32_t level, int32_t actual)
     const engine::ClearZoneDisplay display =
         engine::DescribeClearZone(level, actual, shown.NoResultCode == 0, barrier);
 
-    engine::ClearZoneSketch sketch;
+    ClearZoneSketch sketch;
     if (display.Sketch) {
-        sketch = engine::BuildClearZoneSketch(
+        sketch = BuildClearZoneSketch(
             workingDesign_, shown,
             {state_.WidestSignWidth, actual, barrier, barrierDistance_, frame3D2_->widthTwips(),
              frame3D2_->heightTwips()});
@@ -449,7 +449,7 @@ void ClearZoneWindow::backToMain()
                          (written.Barrier != 0) != (opened_.Barrier != 0) ||
                          written.BarrierDistance != opened_.BarrierDistance;
     if (changed)
-        state_.DesignChanged = engine::VbTrue;
+        state_.DesignChanged = engine::FlagTrue;
     accept();
 }
 

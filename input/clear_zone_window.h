@@ -13,7 +13,7 @@
 #include <cstdint>
 
 #include "engine/clear_zone_entries.h"
-#include "engine/clear_zone_sketch.h"
+#include "input/clear_zone_sketch.h"
 #include "engine/design_state.h"
 
 class QCheckBox;
@@ -62,8 +62,8 @@ class ClearZoneSketchView : public QFrame {
     Q_OBJECT
 public:
     explicit ClearZoneSketchView(QWidget *parent = nullptr);
-    void setSketch(const engine::ClearZoneSketch &sketch);
-    const engine::ClearZoneSketch &sketch() const { return sketch_; }
+    void setSketch(const ClearZoneSketch &sketch);
+    const ClearZoneSketch &sketch() const { return sketch_; }
     // The frame's size in twips.
     double widthTwips() const;
     double heightTwips() const;
@@ -72,7 +72,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    engine::ClearZoneSketch sketch_;
+    ClearZoneSketch sketch_;
 };
 
 class ClearZoneWindow : public QDialog {

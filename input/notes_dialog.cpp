@@ -74,7 +74,7 @@ void Notes::Ok()
             state_.CurrentDesign.Notes = stored;
             // An unsaved change, so leaving the design asks to save it; the
             // notes do not affect the structure.
-            state_.DesignChanged = engine::VbTrue;
+            state_.DesignChanged = engine::FlagTrue;
         }
     }
     accept();

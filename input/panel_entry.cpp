@@ -1,6 +1,6 @@
 #include "input/panel_entry.h"
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace input {
 

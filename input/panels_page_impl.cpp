@@ -4,7 +4,7 @@
 #include "database/ui/design_browser.h"
 #include "database/ui/stored_signs.h"
 #include "engine/design_state.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "input/job_key_status.h"
 #include "input/panel_entry.h"
 #include "input/sign_details_form.h"

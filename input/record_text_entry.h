@@ -4,7 +4,7 @@
 // shows up to that length is what is stored, cut between characters and
 // padded with blanks.
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <QString>
 #include <cstddef>

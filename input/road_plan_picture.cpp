@@ -4,7 +4,7 @@
 #include <QResizeEvent>
 #include <cmath>
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace input {
 namespace {

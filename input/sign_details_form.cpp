@@ -5,7 +5,6 @@
 #include "engine/design_run.h"
 #include "engine/design_state.h"
 #include "engine/reference_lists.h"
-#include "input/page_stand_ins.h"
 #include "input/panels_page_impl.h"
 #include "input/record_text_entry.h"
 #include "input/slope_page_impl.h"
@@ -69,7 +68,7 @@ void AddEntries(QComboBox *combo, std::span<const std::string_view> list, std::s
 } // namespace
 
 Form1::Form1(engine::DesignState &state, QWidget *parent)
-    : QDialog(parent), state_(state), slope_(std::make_unique<SlopePageStandIn>(*this))
+    : QDialog(parent), state_(state)
 {
     buildForm();
     connectHandlers();
@@ -82,7 +81,6 @@ Form1::Form1(engine::DesignState &state, QWidget *parent)
 
 Form1::~Form1() = default;
 
-void Form1::setSlopePage(std::unique_ptr<SlopePage> page) { slope_ = std::move(page); }
 void Form1::setPanelsPage(std::unique_ptr<PanelsPage> page) { panels_ = std::move(page); }
 
 void Form1::requestReload() { vars_.ReloadPending = true; }
@@ -255,7 +253,7 @@ void Form1::Form_Activate()
         // whatever the engineer has chosen and typed.
         vars_.SlopeSegmentCount = 1;
         selectOption(OptionArray::Option3D4, 0);
-        vars_.WorkingDesign.SignOnLeft = engine::VbTrue;
+        vars_.WorkingDesign.SignOnLeft = engine::FlagTrue;
         selectOption(OptionArray::Option3D5, 0);
         selectOption(OptionArray::Option3D6, 1);
         selectOption(OptionArray::Option3D9, 0);

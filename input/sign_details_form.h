@@ -78,7 +78,6 @@ public:
     ~Form1() override;
 
     // Replace the page helpers (the form owns them).
-    void setSlopePage(std::unique_ptr<SlopePage> page);
     void setPanelsPage(std::unique_ptr<PanelsPage> page);
     SlopePage &slopePage() { return *slope_; }
     PanelsPage &panelsPage() { return *panels_; }

@@ -1,6 +1,6 @@
 #include "input/slope_diagram_scene.h"
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <algorithm>
 

@@ -1,7 +1,6 @@
 #include "input/slope_page_impl.h"
 
-#include "engine/vb.h"
-#include "input/page_stand_ins.h"
+#include "engine/values.h"
 #include "input/sign_details_form.h"
 #include "input/slope_diagram_view.h"
 #include "platform/services.h"
@@ -16,6 +15,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <algorithm>
 
 namespace input {
 namespace {
@@ -120,6 +120,24 @@ EntryVerdict JudgeEntry(EntryKind kind, const QString &wouldBe, double riseLengt
     }
     }
     return {};
+}
+
+long long UsedSegmentsLength(const engine::DesignRecord &design, int segmentCount)
+{
+    long long sum = 0;
+    for (int k = 1; k <= std::min(segmentCount, 6); ++k)
+        sum += design.SegLength[static_cast<size_t>(k)];
+    return sum;
+}
+
+int32_t WidestChosenPanel(const engine::DesignRecord &design, int frontCount, bool backChosen)
+{
+    int32_t widest = 0;
+    for (int k = 1; k <= std::min(frontCount, 3); ++k)
+        widest = std::max(widest, design.FrontSignWidth[static_cast<size_t>(k)]);
+    if (backChosen)
+        widest = std::max(widest, design.BackSignWidth);
+    return widest;
 }
 
 SlopePageImpl::SlopePageImpl(Form1 &form) : form_(form)
@@ -314,8 +332,8 @@ void SlopePageImpl::Option3D4_Click(int index)
 
 void SlopePageImpl::Option3D5_Click(int)
 {
-    form_.WorkingDesign().SignOnLeft = checked(static_cast<int>(OptionArray::Option3D5), 0) ? engine::VbTrue
-                                                                                            : engine::VbFalse;
+    form_.WorkingDesign().SignOnLeft = checked(static_cast<int>(OptionArray::Option3D5), 0) ? engine::FlagTrue
+                                                                                            : engine::FlagFalse;
     DrawSlopeDiagram();
 }
 
@@ -337,7 +355,7 @@ void SlopePageImpl::Option3D8_Click(int index)
         w.SegBackLength.fill(0);
         w.SegBackHeight.fill(0);
     }
-    w.SupportStruts = index == 0 ? engine::VbTrue : engine::VbFalse;
+    w.SupportStruts = index == 0 ? engine::FlagTrue : engine::FlagFalse;
     UpdateSegmentTabs();
 }
 

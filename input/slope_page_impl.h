@@ -38,6 +38,12 @@ EntryKind KindOfBox(int index);
 // `riseLength` is the length the gradient applies to (gradients only).
 EntryVerdict JudgeEntry(EntryKind kind, const QString &wouldBe, double riseLength);
 
+// The segment checks over a working copy.
+// Sum of SegLength(1..segmentCount); the count is clamped to 0..6.
+long long UsedSegmentsLength(const engine::DesignRecord &design, int segmentCount);
+// Widest chosen panel: front slots 1..frontCount, the back panel when chosen.
+int32_t WidestChosenPanel(const engine::DesignRecord &design, int frontCount, bool backChosen);
+
 class SlopePageImpl final : public QObject, public SlopePage {
     Q_OBJECT
 public:

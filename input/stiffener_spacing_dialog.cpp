@@ -257,7 +257,7 @@ void Form3::Ok()
         state_.StiffenerLimit[i + 1] = (*values)[i];
     // Whether the stiffeners need a new run is left to the activation's
     // plain re-run; only the unsaved change is marked.
-    state_.DesignChanged = engine::VbTrue;
+    state_.DesignChanged = engine::FlagTrue;
     accept();
 }
 

@@ -1,6 +1,6 @@
 #include "input/wind_map_zoom.h"
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace input {
 namespace {

@@ -1,7 +1,7 @@
 #include "print/design_elevation.h"
 
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "engine/design_messages.h"
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "print/design_elevation.h"
 #include "print/notes_page.h"
 #include "print/print_selection.h"

@@ -1,7 +1,7 @@
 #include "print/order_form.h"
 
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 #include "print/page_primitives.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "print/page_primitives.h"
 
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <numbers>
 

@@ -319,8 +319,8 @@ bool StorageDialog::loadInto(const StoredDesignKey &key)
         *state_ = before;
         return false;
     }
-    state_->DesignChanged = engine::VbFalse;
-    state_->RedesignNeeded = engine::VbFalse;
+    state_->DesignChanged = engine::FlagFalse;
+    state_->RedesignNeeded = engine::FlagFalse;
     return true;
 }
 
@@ -356,7 +356,7 @@ bool StorageDialog::doSave()
     if (!runStoreCall([&] { return SaveSignDesign(*db, *state_, key); },
                       QStringLiteral("The design could not be stored.")))
         return false;  // nothing was written
-    state_->DesignChanged = engine::VbFalse;
+    state_->DesignChanged = engine::FlagFalse;
     progress.finish();
     accept();
     emit storedDesignsChanged();

@@ -4,7 +4,7 @@
 #include "app/design_elevation_scene.h"
 #include "engine/design_state.h"
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -199,7 +199,7 @@ TEST(DesignElevationScene, SignOnTheLeftIsTheMirrorImage)
     state.CurrentDesign.SegLength[3] = 1500;
     state.CurrentDesign.SegDeltaHeight[3] = 700;
     const Scene right = build(state);
-    state.CurrentDesign.SignOnLeft = engine::VbTrue;
+    state.CurrentDesign.SignOnLeft = engine::FlagTrue;
     const Scene left = build(state);
     ASSERT_EQ(right.size(), left.size());
 
@@ -248,9 +248,9 @@ TEST(DesignElevationScene, TooLowPostsAreRed)
         int32_t fill;
     };
     const Case cases[] = {
-        {engine::VbTrue, 2099, app::PostTooLowColour}, {engine::VbTrue, 2100, app::PostColour},
-        {engine::VbFalse, 1499, app::PostTooLowColour}, {engine::VbFalse, 1500, app::PostColour},
-        {engine::VbFalse, 2099, app::PostColour},
+        {engine::FlagTrue, 2099, app::PostTooLowColour}, {engine::FlagTrue, 2100, app::PostColour},
+        {engine::FlagFalse, 1499, app::PostTooLowColour}, {engine::FlagFalse, 1500, app::PostColour},
+        {engine::FlagFalse, 2099, app::PostColour},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::to_string(c.slipBase) + " " + std::to_string(c.clearance));

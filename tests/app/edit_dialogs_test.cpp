@@ -43,8 +43,8 @@ struct EditDialogsOverWindow : inputtest::DatabaseDialogTest {
         // An opened design: nothing unsaved.
         engine::CopyDesignRecord(app_testing::sampleDesign(), state.CurrentDesign);
         window->FormActivate();
-        state.DesignChanged = engine::VbFalse;
-        state.RedesignNeeded = engine::VbFalse;
+        state.DesignChanged = engine::FlagFalse;
+        state.RedesignNeeded = engine::FlagFalse;
     }
     void TearDown() override
     {
@@ -79,7 +79,7 @@ TEST_F(EditDialogsOverWindow, ASmallerMaximumSpacingGivesATallPanelMoreStiffener
     });
     input::ShowStiffenerSpacingDialog(state, window.get());
     EXPECT_EQ(state.StiffenerLimit[3], 300);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
 
     window->FormActivate();
     EXPECT_GT(viewed.NumStiffeners[1], before);
@@ -99,7 +99,7 @@ TEST_F(EditDialogsOverWindow, ChangedNotesMakeLeavingTheDesignAskToSave)
     });
     input::ShowNotesDialog(state, window.get());
     EXPECT_EQ(state.CurrentDesign.Notes, "first notes\r\nsecond");
-    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagFalse);
 
     messages.script({platform::MessageAnswer::No});
     window->FileOpen();
@@ -111,7 +111,7 @@ TEST_F(EditDialogsOverWindow, UnchangedNotesLeaveNothingToSave)
     inputtest::whenModalShown([](QDialog *shown) { qobject_cast<input::Notes *>(shown)->okButton()->click(); });
     input::ShowNotesDialog(state, window.get());
     EXPECT_EQ(state.CurrentDesign.Notes, "first notes");
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
     window->FileOpen();
     EXPECT_FALSE(askedToSave());
 }
@@ -135,7 +135,7 @@ TEST_F(EditDialogsOverWindow, NewDefaultValuesWaitForTheNextReset)
     window->FormActivate();
     EXPECT_EQ(state.CurrentDesign.RoadHeight, before.CurrentDesign.RoadHeight);
     EXPECT_EQ(state.CurrentDesign.DistFromKerb, before.CurrentDesign.DistFromKerb);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
 
     // The window's reset of a new design takes all four.
     window->FormLoad();

@@ -154,11 +154,11 @@ struct ShownWindow : ::testing::Test {
     void openDesign()
     {
         engine::DesignRecord design = app_testing::sampleDesign();
-        design.SupportStruts = engine::VbTrue;
+        design.SupportStruts = engine::FlagTrue;
         engine::CompareDesignRecords(design, state.CurrentDesign, state.DesignChanged, state.RedesignNeeded);
         engine::CopyDesignRecord(design, state.CurrentDesign);
         window->FormActivate();
-        state.DesignChanged = engine::VbFalse;
+        state.DesignChanged = engine::FlagFalse;
     }
 
     void resizeTo(int width, int height)

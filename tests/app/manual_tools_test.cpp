@@ -301,7 +301,7 @@ TEST(ManualTools, DISABLED_ScreenshotsOfThe3DViewAndTheWindowSizes)
         engine::DesignState state;
         engine::ResetDesignData(state, engine::DefaultValues{});
         engine::DesignRecord design = app_testing::sampleDesign();
-        design.SupportStruts = engine::VbTrue;
+        design.SupportStruts = engine::FlagTrue;
         design.SignCode[1] = "G9-1";
         design.SegLength[2] = 3000;
         design.SegDeltaHeight[1] = -400;

@@ -31,5 +31,5 @@ TEST(RoadsideEnvironmentForm, IsLoadedHiddenOnceOverTheProgramsDesign)
     QTest::mouseClick(form->regionOption(3), Qt::LeftButton, {}, QPoint(8, form->regionOption(3)->height() / 2));
     QTest::mouseClick(form->okButton(), Qt::LeftButton);
     EXPECT_EQ(state.CurrentDesign.WindRegion, 4);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagTrue);
 }

@@ -87,8 +87,8 @@ TEST_F(SignDetailsWiring, ANewDesignReplacesTheFormsWorkingCopy)
 {
     editModeless();
     // File, Open with a changed design saved first: the design is reset.
-    state.DesignChanged = engine::VbTrue;
-    state.DesignOpen = engine::VbTrue;
+    state.DesignChanged = engine::FlagTrue;
+    state.DesignOpen = engine::FlagTrue;
     messages.script({platform::MessageAnswer::Yes});
     window->FileOpen();
     EXPECT_TRUE(form()->variables().ReloadPending);
@@ -123,8 +123,8 @@ TEST_F(SignDetailsWiring, AnAcceptedFormChangesWhatTheWindowShows)
             form()->Command1(0)->click();  // refused: end the showing
     });
     EXPECT_EQ(form()->exec(), QDialog::Accepted);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagTrue);
     EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2100);
     window->FormActivate();
     EXPECT_EQ(window->jobKeyField(2)->text(), "P9");

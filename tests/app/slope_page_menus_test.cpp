@@ -42,7 +42,7 @@ TEST(SlopePageMenus, ThreeStruttedSegmentsReachTheOpenDesign)
     engine::DesignRecord design = app_testing::sampleDesign();
     testing_support::FillSimpleSign(design);
     engine::CopyDesignRecord(design, state.CurrentDesign);
-    state.DesignOpen = engine::VbTrue;
+    state.DesignOpen = engine::FlagTrue;
     window->menus().updateEnabling();  // as the menu does when it opens
 
     bool ran = false;
@@ -81,8 +81,8 @@ TEST(SlopePageMenus, ThreeStruttedSegmentsReachTheOpenDesign)
     EXPECT_EQ(d.SegBackHeight[2], 50);
     EXPECT_EQ(d.SegBackHeight[3], -100);
     EXPECT_EQ(d.SegBackLength[3], 1000);
-    EXPECT_EQ(d.SupportStruts, engine::VbTrue);
-    EXPECT_EQ(changed, engine::VbTrue);
-    EXPECT_EQ(redesign, engine::VbTrue);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(d.SupportStruts, engine::FlagTrue);
+    EXPECT_EQ(changed, engine::FlagTrue);
+    EXPECT_EQ(redesign, engine::FlagTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
 }

@@ -59,8 +59,8 @@ TEST(View3DProbe, PrintsTheSceneTheWindowDraws)
     engine::DesignRecord &d = state.CurrentDesign;
     d.RoadHeight = 1500;
     d.DistFromKerb = 1000;
-    d.SignOnLeft = engine::VbTrue;
-    d.SupportStruts = engine::VbTrue;
+    d.SignOnLeft = engine::FlagTrue;
+    d.SupportStruts = engine::FlagTrue;
     d.WindRegion = 1;
     d.CollisionRisk = 1;
     d.SoilType = 3;

@@ -25,7 +25,7 @@ engine::DesignState strutted()
 {
     engine::DesignState state;
     engine::DesignRecord &d = state.CurrentDesign;
-    d.SignOnLeft = engine::VbTrue;
+    d.SignOnLeft = engine::FlagTrue;
     d.DistFromKerb = 1000;
     d.NumFrontSigns = 1;
     d.FrontSignWidth[1] = 3000;
@@ -143,7 +143,7 @@ TEST(View3DScene, SignOnTheRightMirrorsSignOnTheLeft)
     state.CurrentDesign.SegBackLength[2] = 10000;
     state.CurrentDesign.SegBackHeight[2] = 300;
     const Scene left = draw(state);
-    state.CurrentDesign.SignOnLeft = engine::VbFalse;
+    state.CurrentDesign.SignOnLeft = engine::FlagFalse;
     const Scene right = draw(state);
     ASSERT_EQ(left.size(), right.size());
     int compared = 0;
@@ -281,7 +281,7 @@ TEST(View3DScene, ThreePanelsStackDownByTheUpperPanelsClearances)
 
 TEST(View3DScene, NarrowerLowestPanelKeepsThePostsSymmetricUnderTheSign)
 {
-    for (const int16_t left : {engine::VbTrue, engine::VbFalse}) {
+    for (const int16_t left : {engine::FlagTrue, engine::FlagFalse}) {
         engine::DesignState state = strutted();
         engine::DesignRecord &d = state.CurrentDesign;
         d.SignOnLeft = left;

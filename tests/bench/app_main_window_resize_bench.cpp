@@ -21,7 +21,7 @@ engine::DesignRecord Strutted() {
   d.SignPos = "P1";
   d.RoadHeight = 1500;
   d.DistFromKerb = 1000;
-  d.SignOnLeft = engine::VbTrue;
+  d.SignOnLeft = engine::FlagTrue;
   d.NumFrontSigns = 1;
   d.FrontSignWidth[1] = 3000;
   d.FrontSignDepth[1] = 1500;
@@ -33,7 +33,7 @@ engine::DesignRecord Strutted() {
   d.WindRegion = 1;
   d.CollisionRisk = 1;
   d.SoilType = 3;
-  d.SupportStruts = engine::VbTrue;
+  d.SupportStruts = engine::FlagTrue;
   return d;
 }
 
@@ -43,7 +43,7 @@ struct OpenWindow {
   OpenWindow() : window(state, app::MainWindowServices{}) {
     engine::ResetDesignData(state, engine::DefaultValues{});
     engine::CopyDesignRecord(Strutted(), state.CurrentDesign);
-    state.DesignOpen = engine::VbTrue;
+    state.DesignOpen = engine::FlagTrue;
     window.show();
     window.FormActivate();
     window.SelectSupportType(3);

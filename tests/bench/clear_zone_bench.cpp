@@ -9,7 +9,7 @@
 #include <QCheckBox>
 
 #include "engine/clear_zone.h"
-#include "engine/clear_zone_sketch.h"
+#include "input/clear_zone_sketch.h"
 #include "input/clear_zone_window.h"
 #include "input/road_plan_picture.h"
 
@@ -34,7 +34,7 @@ engine::DesignState CurvedDesign()
         s.NormFootingDep = 900;
         s.RoadSpeed = 60;
         s.AADT = 7000;
-        s.CurvedRoad = engine::VbTrue;
+        s.CurvedRoad = engine::FlagTrue;
         s.Curvature = 400;
     }
     return state;

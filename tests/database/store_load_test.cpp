@@ -262,7 +262,7 @@ TEST_F(LoadTest, SixthSegmentLoadsAndTheDesignRuns)
     const engine::DesignState loaded = load(database::KeyOf(s.CurrentDesign));
     EXPECT_EQ(loaded.CurrentDesign.SegLength[6], 1500);
     EXPECT_EQ(loaded.CurrentDesign.SegDeltaHeight[6], -800);
-    EXPECT_EQ(loaded.DesignOpen, engine::VbTrue);
+    EXPECT_EQ(loaded.DesignOpen, engine::FlagTrue);
     // The design itself takes no notice of the sixth segment.
     engine::DesignState fiveSegments = s;
     fiveSegments.CurrentDesign.SegLength[6] = 0;

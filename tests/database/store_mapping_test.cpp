@@ -73,13 +73,13 @@ TEST_F(MappingTest, SavingWritesEachFieldIntoItsOwnColumn)
         d.SegBackLength[k] = 40000 + k;
         d.SegBackHeight[k] = 50000 + k;
     }
-    d.SignOnLeft = engine::VbTrue;
+    d.SignOnLeft = engine::FlagTrue;
     d.DistFromKerb = 3001;
     d.RPSegLength = 3002;
     d.RPSegDeltaHeight = 3003;
     d.RPReducedLevel = 3004;
     d.RoadHeight = 3005;
-    d.SupportStruts = engine::VbTrue;
+    d.SupportStruts = engine::FlagTrue;
     d.MinimumClearance = 3006;
     d.MaximumClearance = 3007;
     d.Notes = "notes";

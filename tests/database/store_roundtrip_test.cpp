@@ -62,7 +62,7 @@ void ReferencePointThreePanels(engine::DesignState &s)
 void ExtraPostsAndStruts(engine::DesignState &s)
 {
     engine::DesignRecord &d = s.CurrentDesign;
-    d.SupportStruts = engine::VbTrue;
+    d.SupportStruts = engine::FlagTrue;
     d.FrontSignWidth[1] = 3600;
     d.CollisionRisk = 2;
     s.CurrentSupportType = engine::SupportStrut;
@@ -103,7 +103,7 @@ TEST_F(RoundTripTest, VariedDesignsComeBackTheSame)
         engine::DesignState original = SimpleDesign("ROUND", "TRIP", pos.c_str());
         v.shape(original);
         RunAsMainWindow(original);
-        ASSERT_EQ(original.DesignOpen, engine::VbTrue);
+        ASSERT_EQ(original.DesignOpen, engine::FlagTrue);
         const engine::SupportDesign &viewed =
             original.SupportDesigns[static_cast<std::size_t>(original.CurrentSupportType)];
         ASSERT_GT(viewed.NumPosts, 0);  // a design with results to compare
@@ -123,8 +123,8 @@ TEST_F(RoundTripTest, VariedDesignsComeBackTheSame)
             EXPECT_TRUE(loaded.SupportDesigns[static_cast<std::size_t>(t)]
                         == original.SupportDesigns[static_cast<std::size_t>(t)])
                 << "support kind " << t;
-        EXPECT_EQ(loaded.DesignChanged, engine::VbFalse);
-        EXPECT_EQ(loaded.RedesignNeeded, engine::VbFalse);
+        EXPECT_EQ(loaded.DesignChanged, engine::FlagFalse);
+        EXPECT_EQ(loaded.RedesignNeeded, engine::FlagFalse);
 
         // The storage dialog runs the design once more after a load.
         engine::RunDesign(loaded);
@@ -156,7 +156,7 @@ TEST_F(InterruptedSaveTest, FailureLeavesTheStoredDesignIntact)
         engine::DesignState changed = stored;
         changed.CurrentDesign.Notes = "unsaved edit";
         changed.CurrentDesign.NumBackSigns = 0;
-        changed.DesignChanged = engine::VbTrue;
+        changed.DesignChanged = engine::FlagTrue;
         messages.calls.clear();
         const database::StoreResult r =
             database::SaveSignDesign(db(), changed, database::KeyOf(changed.CurrentDesign));
@@ -165,7 +165,7 @@ TEST_F(InterruptedSaveTest, FailureLeavesTheStoredDesignIntact)
         ASSERT_EQ(messages.calls.size(), 1U);
         EXPECT_TRUE(messages.calls[0].text.contains("could not be saved"));
         EXPECT_TRUE(messages.calls[0].text.contains("disk trouble"));
-        EXPECT_EQ(changed.DesignChanged, engine::VbTrue);
+        EXPECT_EQ(changed.DesignChanged, engine::FlagTrue);
         exec(QStringLiteral("DROP TRIGGER fail_%1").arg(table));
 
         // The earlier design, print history included, is still there and reads back whole.

@@ -210,12 +210,12 @@ TEST_F(SaveTest, DuplicateSignNumbersAreRefusedBeforeWriting)
     setPanels(s, 2, true);
     s.CurrentDesign.SignCode[1] = "A1";
     s.CurrentDesign.SignCode[4] = "a1";  // the stored keys ignore letter case
-    s.DesignChanged = engine::VbTrue;
+    s.DesignChanged = engine::FlagTrue;
     database::StoreResult r = database::SaveSignDesign(db(), s, database::KeyOf(s.CurrentDesign));
     EXPECT_EQ(r.outcome, StoreOutcome::Refused);
     ASSERT_EQ(messages.calls.size(), 1U);
     EXPECT_TRUE(messages.calls[0].text.contains("A1")) << messages.calls[0].text.toStdString();
-    EXPECT_EQ(s.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(s.DesignChanged, engine::FlagTrue);
     // The stored design is the earlier one, untouched.
     EXPECT_EQ(designRows(database::KeyOf(s.CurrentDesign)), before);
     EXPECT_EQ(places(database::KeyOf(s.CurrentDesign)), QStringList{"FS"});

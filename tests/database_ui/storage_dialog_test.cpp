@@ -29,8 +29,8 @@ protected:
     {
         DialogTest::SetUp();
         state = SimpleDesign("OPEN", "SEC", "POS", 2500);
-        state.DesignChanged = engine::VbTrue;
-        state.RedesignNeeded = engine::VbTrue;
+        state.DesignChanged = engine::FlagTrue;
+        state.RedesignNeeded = engine::FlagTrue;
         dialog = std::make_unique<StorageDialog>(state);
         QObject::connect(dialog.get(), &StorageDialog::designLoaded, [this] { ++loaded; });
         QObject::connect(dialog.get(), &StorageDialog::designSaved, [this] { ++saved; });
@@ -148,9 +148,9 @@ TEST_F(StorageTest, LoadByClickReplacesTheOpenDesign)
     EXPECT_EQ(state.CurrentDesign.JobSection.Trimmed(), "S1");
     EXPECT_EQ(state.CurrentDesign.SignPos.Trimmed(), "P2");
     EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2200);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
-    EXPECT_EQ(state.DesignOpen, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagFalse);
+    EXPECT_EQ(state.DesignOpen, engine::FlagTrue);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(loaded, 1);
     EXPECT_TRUE(messages.calls.empty());
@@ -177,7 +177,7 @@ TEST_F(StorageTest, LoadWithNoSignPositionChosenKeepsTheOpenDesign)
     click(dialog->browser(), item("J1", "S1"));
     dialog->pressAction();
     EXPECT_EQ(state.CurrentDesign, before);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(loaded, 0);
 }
@@ -192,8 +192,8 @@ TEST_F(StorageTest, ALoadThatFailsLeavesTheOpenDesignAndTheDialog)
     action()->click();
     EXPECT_FALSE(messages.calls.empty());
     EXPECT_EQ(state.CurrentDesign, before);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagTrue);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(loaded, 0);
     expectIdle();
@@ -214,7 +214,7 @@ TEST_F(StorageTest, ALoadOfAValueBeyondItsFieldSaysSoAndKeepsTheOpenDesign)
     EXPECT_TRUE(messages.calls[0].title.endsWith(QStringLiteral("Mastra")));
     EXPECT_EQ(state.CurrentDesign, before.CurrentDesign);
     EXPECT_EQ(state.SupportDesigns, before.SupportDesigns);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(loaded, 0);
     expectIdle();
@@ -541,8 +541,8 @@ TEST_F(StorageTest, SaveStoresTheOpenDesignUnderItsOwnKey)
     action()->click();
     EXPECT_TRUE(stored(Key("OPEN", "SEC", "POS")));
     EXPECT_EQ(storedWidth(Key("OPEN", "SEC", "POS")), 2500);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);  // Save leaves it
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagTrue);  // Save leaves it
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(saved, 1);
     expectIdle();
@@ -559,7 +559,7 @@ TEST_F(StorageTest, SilentSaveStoresWithoutShowingAndReplacesWithoutAsking)
     EXPECT_EQ(dialog->FileDialogMode(), database::SaveMode);
     EXPECT_EQ(storedWidth(Key("OPEN", "SEC", "POS")), 2500);
     EXPECT_EQ(count(QStringLiteral("LocDesData")), 1);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_EQ(saved, 1);
     expectIdle();
@@ -573,7 +573,7 @@ TEST_F(StorageTest, ADesignWithABlankKeyPartIsNeverStored)
     EXPECT_TRUE(messages.calls[0].title.endsWith(QStringLiteral("                  Mastra")));
     EXPECT_EQ(count(QStringLiteral("LocDesData")), 0);
     EXPECT_EQ(count(QStringLiteral("JOBS")), 0);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
     EXPECT_EQ(saved, 0);
     expectIdle();
 }
@@ -589,7 +589,7 @@ TEST_F(StorageTest, ASaveThatFailsChangesNothing)
     EXPECT_FALSE(messages.calls.empty());
     EXPECT_EQ(storedWidth(Key("OPEN", "SEC", "POS")), 1800);  // the old design is still whole
     EXPECT_EQ(rowsOfKey(QStringLiteral("PrintRecord"), Key("OPEN", "SEC", "POS")), 1);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(saved, 0);
     expectIdle();
@@ -651,8 +651,8 @@ TEST_F(SaveAsTest, ToANewKeyStoresAndReloads)
     EXPECT_FALSE(stored(Key("OPEN", "SEC", "POS")));
     EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "NEW");
     EXPECT_EQ(state.CurrentDesign.SignPos.Trimmed(), "P");
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagFalse);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(saved, 1);
     EXPECT_EQ(loaded, 1);
@@ -677,7 +677,7 @@ TEST_F(SaveAsTest, ToAStoredKeyAsksAndNoKeepsTheDialogWithTheTypedKey)
     EXPECT_EQ(boxes(), (QStringList{"J1", "S1", "P1"}));
     EXPECT_EQ(storedWidth(Key("J1", "S1", "P1")), 1800);
     EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "OPEN");
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
     expectIdle();
 
     messages.script({MessageAnswer::Yes});
@@ -687,7 +687,7 @@ TEST_F(SaveAsTest, ToAStoredKeyAsksAndNoKeepsTheDialogWithTheTypedKey)
     EXPECT_EQ(count(QStringLiteral("LocDesData")), 1);
     EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "J1");
     EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2500);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
     EXPECT_FALSE(dialog->isVisible());
 }
 
@@ -705,8 +705,8 @@ TEST_F(SaveAsTest, ASaveAsThatFailsStoresNothingAndKeepsTheTypedKey)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(boxes(), (QStringList{"NEW", "S", "P"}));
     EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), "OPEN");
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagTrue);
     EXPECT_EQ(saved, 0);
     EXPECT_EQ(loaded, 0);
     expectIdle();

@@ -88,9 +88,9 @@ TEST(ClearZoneEntries, InitialEntriesOfAStoredDesign) {
   ClearZoneEntries entries = InitialClearZoneEntries(support, design);
   EXPECT_EQ(entries.RoadSpeed, 80);
   EXPECT_EQ(entries.AADT, 1499);
-  EXPECT_EQ(entries.CurvedRoad, VbTrue);
+  EXPECT_EQ(entries.CurvedRoad, FlagTrue);
   EXPECT_EQ(entries.Curvature, 100);
-  EXPECT_EQ(entries.Barrier, VbTrue);
+  EXPECT_EQ(entries.Barrier, FlagTrue);
   EXPECT_EQ(entries.BarrierDistance, 4000);
 
   // Without the barrier tick the stored distance stays as it is.
@@ -110,7 +110,7 @@ TEST(ClearZoneEntries, FiguresUseTheBarrierOnlyWhenTicked) {
   design.SegDeltaHeight[1] = -2200;
   ClearZoneEntries entries{100, 6002, 0, 100, 0, 5000};
   EXPECT_EQ(ComputeClearZoneFigures(design, entries).ActualTerrain, 11600);
-  entries.Barrier = VbTrue;
+  entries.Barrier = FlagTrue;
   const ClearZoneFigures figures = ComputeClearZoneFigures(design, entries);
   EXPECT_EQ(figures.ActualTerrain, 5000);
   EXPECT_EQ(figures.LevelTerrain, 9000);
@@ -154,6 +154,14 @@ TEST(ClearZoneEntries, WhatTheWindowShows) {
     EXPECT_EQ(d.Sketch, c.sketch) << c.name;
     EXPECT_EQ(d.BarrierBar, c.bar) << c.name;
   }
+}
+
+TEST(ClearZoneEntries, FiguresInMetres) {
+  const std::vector<std::pair<int32_t, std::string>> cases = {
+      {6660, "6.66m"}, {9000, "9m"},        {500, "0.5m"},   {3000, "3m"},
+      {0, "0m"},       {6001, "6.001m"},    {4667, "4.667m"}, {-1, "-0.001m"},
+      {11600, "11.6m"}, {2147483647, "2147483.647m"}};
+  for (const auto& [mm, text] : cases) EXPECT_EQ(ClearZoneMetres(mm), text) << mm;
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/design_state.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine::fixture {
 

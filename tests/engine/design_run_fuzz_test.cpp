@@ -164,7 +164,7 @@ DesignState RandomState(Values& v) {
 void CheckRun(const DesignState& input, const DesignState& state, const std::string& where) {
   const DesignRecord& d = input.CurrentDesign;
   const bool panels = d.NumFrontSigns > 0 || d.NumBackSigns > 0;
-  EXPECT_EQ(state.DesignOpen, panels ? VbTrue : VbFalse) << where;
+  EXPECT_EQ(state.DesignOpen, panels ? FlagTrue : FlagFalse) << where;
   if (!panels) return;
 
   // The top of the sign and the height of the panels: exact sums, saturated.

@@ -20,13 +20,13 @@ void MainWindowCycle(DesignState& state) {
 TEST(RunDesign, NoPanelsLeavesEverythingButTheCodes) {
   DesignState state = OnePanelDesign(2000, 1500);
   RunDesign(state);
-  ASSERT_EQ(state.DesignOpen, VbTrue);
+  ASSERT_EQ(state.DesignOpen, FlagTrue);
   state.SupportDesigns[SupportChs].NoResultCode = 3;
   state.SupportDesigns[SupportRhs].WarningCode = 8;
   state.CurrentDesign.NumFrontSigns = 0;
   DesignState before = state;
   RunDesign(state);
-  EXPECT_EQ(state.DesignOpen, VbFalse);
+  EXPECT_EQ(state.DesignOpen, FlagFalse);
   for (int t = 1; t <= 4; ++t) {
     EXPECT_EQ(state.SupportDesigns[t].NoResultCode, 0);
     EXPECT_EQ(state.SupportDesigns[t].WarningCode, 0);
@@ -47,7 +47,7 @@ TEST(RunDesign, NoClearanceSkipsThePostSteps) {
   state.CurrentDesign.FrontSignWidth[1] = 3000;
   state.CurrentDesign.FrontSignDepth[1] = 900;
   RunDesign(state);
-  EXPECT_EQ(state.DesignOpen, VbTrue);
+  EXPECT_EQ(state.DesignOpen, FlagTrue);
   EXPECT_EQ(state.WidestSignWidth, 3000);
   const SupportDesign& chs = state.SupportDesigns[SupportChs];
   EXPECT_EQ(chs.NumPosts, 2);

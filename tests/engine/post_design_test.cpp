@@ -258,7 +258,7 @@ DesignState SlipBaseDesign(int32_t clearance) {
 TEST(DesignPosts, SlipBaseOverALowClearanceIsNotPossible) {
   // 4 x 525 equals the panel height: allowed; but 1.65 x 525 < 2100 raises CHS.
   DesignState at525 = SlipBaseDesign(525);
-  ASSERT_EQ(at525.SupportDesigns[SupportChs].SlipBaseReq, VbTrue);
+  ASSERT_EQ(at525.SupportDesigns[SupportChs].SlipBaseReq, FlagTrue);
   EXPECT_EQ(at525.SupportDesigns[SupportChs].NoResultCode, 0);
   EXPECT_EQ(Section(at525.SupportDesigns[SupportChs]), "90 NB");
   EXPECT_EQ(at525.SupportDesigns[SupportTruss].NoResultCode, 0);
@@ -295,7 +295,7 @@ TEST(DesignPosts, HighClearancesAreWorkedWithoutOverflow) {
   state.CurrentDesign.CollisionRisk = 2;
   RunDesign(state);
   EXPECT_EQ(state.CurrentDesign.MaximumClearance, 9000);
-  EXPECT_EQ(state.SupportDesigns[SupportChs].SlipBaseReq, VbTrue);
+  EXPECT_EQ(state.SupportDesigns[SupportChs].SlipBaseReq, FlagTrue);
   EXPECT_EQ(state.SupportDesigns[SupportChs].NoResultCode, 0);
 
   // A clearance beyond 32767 mm keeps its value.

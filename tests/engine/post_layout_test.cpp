@@ -150,9 +150,9 @@ TEST(PostSpacing, SpacingTooWideForTheSmallestSign) {
 TEST(PostSpacing, SlipBaseWarningReadsTheFlagAsItStands) {
   DesignState state = StateFor(1, 0, 2000);  // two posts at 1200
   for (int t = 1; t <= 4; ++t) state.SupportDesigns[t].NumPosts = 2;
-  state.SupportDesigns[1].SlipBaseReq = VbTrue;
+  state.SupportDesigns[1].SlipBaseReq = FlagTrue;
   state.SupportDesigns[3].NumPosts = 1;
-  state.SupportDesigns[3].SlipBaseReq = VbTrue;
+  state.SupportDesigns[3].SlipBaseReq = FlagTrue;
   PlacePosts(state);
   EXPECT_EQ(state.SupportDesigns[1].WarningCode, WarnSlipBaseSpacing);
   EXPECT_EQ(state.SupportDesigns[2].WarningCode, 0);

@@ -133,20 +133,20 @@ TEST(SlipBase, SmallestSectionsNeverStandOnASlipBase) {
   state.SupportDesigns[SupportRhs].PostDimensions = "100x50";
   state.SupportDesigns[SupportStrut].PostDimensions = "65 NB";
   SetSlipBaseFlags(state);
-  EXPECT_EQ(state.SupportDesigns[SupportChs].SlipBaseReq, VbFalse);
-  EXPECT_EQ(state.SupportDesigns[SupportRhs].SlipBaseReq, VbTrue);
-  EXPECT_EQ(state.SupportDesigns[SupportTruss].SlipBaseReq, VbTrue);
-  EXPECT_EQ(state.SupportDesigns[SupportStrut].SlipBaseReq, VbFalse);
+  EXPECT_EQ(state.SupportDesigns[SupportChs].SlipBaseReq, FlagFalse);
+  EXPECT_EQ(state.SupportDesigns[SupportRhs].SlipBaseReq, FlagTrue);
+  EXPECT_EQ(state.SupportDesigns[SupportTruss].SlipBaseReq, FlagTrue);
+  EXPECT_EQ(state.SupportDesigns[SupportStrut].SlipBaseReq, FlagFalse);
 
   state.SupportDesigns[SupportRhs].PostDimensions = "75x50";
   state.SupportDesigns[SupportChs].PostDimensions = "80 NB";
   SetSlipBaseFlags(state);
-  EXPECT_EQ(state.SupportDesigns[SupportRhs].SlipBaseReq, VbFalse);
-  EXPECT_EQ(state.SupportDesigns[SupportChs].SlipBaseReq, VbTrue);
+  EXPECT_EQ(state.SupportDesigns[SupportRhs].SlipBaseReq, FlagFalse);
+  EXPECT_EQ(state.SupportDesigns[SupportChs].SlipBaseReq, FlagTrue);
 
   state.CurrentDesign.CollisionRisk = 1;
   SetSlipBaseFlags(state);
-  for (int t = 1; t <= 4; ++t) EXPECT_EQ(state.SupportDesigns[t].SlipBaseReq, VbFalse);
+  for (int t = 1; t <= 4; ++t) EXPECT_EQ(state.SupportDesigns[t].SlipBaseReq, FlagFalse);
 }
 
 // Segment 1: 2000 long rising 200; segment 2: 8000 long rising 800.
@@ -192,7 +192,7 @@ TEST(PostLevels, RigidBaseInAConcreteFootingEmbedsThePost) {
 
 TEST(PostLevels, SlipBaseAndScrewFootingStandOnStubs) {
   DesignState state = StateOnSlope();
-  state.SupportDesigns[SupportChs].SlipBaseReq = VbTrue;
+  state.SupportDesigns[SupportChs].SlipBaseReq = FlagTrue;
   state.SupportDesigns[SupportRhs].FootingType = 2;
   ComputePostLevels(state);
   EXPECT_EQ(state.SupportDesigns[SupportChs].StubLength, 825);

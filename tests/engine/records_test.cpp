@@ -34,7 +34,7 @@ void FillDesign(DesignState& s) {
   d.RPSegLength = 4000;
   d.RPSegDeltaHeight = -250;
   d.RPReducedLevel = 12345;
-  d.SignOnLeft = VbFalse;
+  d.SignOnLeft = FlagFalse;
   d.DistFromKerb = 3000;
   for (int k = 0; k <= 6; ++k) {
     d.SegLength[k] = 1000;
@@ -42,7 +42,7 @@ void FillDesign(DesignState& s) {
     d.SegBackLength[k] = 2000;
     d.SegBackHeight[k] = 20;
   }
-  d.SupportStruts = VbTrue;
+  d.SupportStruts = FlagTrue;
   d.WindRegion = 3;
   d.ExposedLocation = 1;
   d.CollisionRisk = 2;
@@ -65,7 +65,7 @@ void FillDesign(DesignState& s) {
     x.PostDimensions = "100 NB";
     x.PostWallThickness = "3.6";
     x.PostMatGrade = "C350";
-    x.SlipBaseReq = VbTrue;
+    x.SlipBaseReq = FlagTrue;
     x.FootingType = 2;
     x.NormFootingDim = "450";
     x.NormFootingDep = 900;
@@ -83,17 +83,17 @@ void FillDesign(DesignState& s) {
     x.WarningCode = 4;
     x.StrutPost = {7, 2500, 2600, 0, 0};
     x.StrutStub = {7, 500, 500, 0, 0};
-    x.CurvedRoad = VbTrue;
+    x.CurvedRoad = FlagTrue;
     x.Curvature = 250;
     x.RoadSpeed = 100;
-    x.Barrier = VbTrue;
+    x.Barrier = FlagTrue;
     x.BarrierDistance = 4000;
     x.AADT = 5999;
   }
   s.CurrentSupportType = 3;
-  s.DesignChanged = VbTrue;
-  s.RedesignNeeded = VbTrue;
-  s.DesignOpen = VbTrue;
+  s.DesignChanged = FlagTrue;
+  s.RedesignNeeded = FlagTrue;
+  s.DesignOpen = FlagTrue;
   s.PanelLevel = {1, 2, 3, 4, 5, 6};
   for (auto& e : s.PanelSize) e = {10, 20};
   s.WidestSignWidth = 3000;
@@ -131,7 +131,7 @@ TEST(ResetDesignData, ClearsTheDesignFieldsAndTakesTheDefaults) {
   }
   EXPECT_EQ(d.RoadHeight, 1600);
   EXPECT_EQ(d.DistFromKerb, 1100);
-  EXPECT_EQ(d.SignOnLeft, VbTrue);
+  EXPECT_EQ(d.SignOnLeft, FlagTrue);
   for (int i = 1; i <= 3; ++i) {
     EXPECT_EQ(d.FrontSignWidth[i], 0);
     EXPECT_EQ(d.FrontSignDepth[i], 0);
@@ -156,9 +156,9 @@ TEST(ResetDesignData, ClearsTheDesignFieldsAndTakesTheDefaults) {
   EXPECT_TRUE(d.Notes.empty());
 
   EXPECT_EQ(s.CurrentSupportType, 1);
-  EXPECT_EQ(s.DesignChanged, VbFalse);
-  EXPECT_EQ(s.RedesignNeeded, VbFalse);
-  EXPECT_EQ(s.DesignOpen, VbFalse);
+  EXPECT_EQ(s.DesignChanged, FlagFalse);
+  EXPECT_EQ(s.RedesignNeeded, FlagFalse);
+  EXPECT_EQ(s.DesignOpen, FlagFalse);
   for (int e = 0; e <= 5; ++e) {
     EXPECT_EQ(s.PanelLevel[e], 0);
     EXPECT_EQ(s.PanelSize[e][0], 0);
@@ -233,11 +233,11 @@ TEST_P(CompareDesignRecordsTest, OneDifferenceSetsItsFlags) {
   FillDesign(base);
   DesignRecord edited = base.CurrentDesign;
   GetParam().change(edited);
-  int16_t changed = VbFalse;
-  int16_t redesign = VbFalse;
+  int16_t changed = FlagFalse;
+  int16_t redesign = FlagFalse;
   CompareDesignRecords(edited, base.CurrentDesign, changed, redesign);
-  EXPECT_EQ(changed, VbTrue);
-  EXPECT_EQ(redesign, GetParam().redesign ? VbTrue : VbFalse);
+  EXPECT_EQ(changed, FlagTrue);
+  EXPECT_EQ(redesign, GetParam().redesign ? FlagTrue : FlagFalse);
 }
 
 const CompareCase kCompareCases[] = {
@@ -258,13 +258,13 @@ const CompareCase kCompareCases[] = {
     {"RPSegLength", [](DesignRecord& d) { d.RPSegLength += 1; }, false},
     {"RPSegDeltaHeight", [](DesignRecord& d) { d.RPSegDeltaHeight += 1; }, false},
     {"RPReducedLevel", [](DesignRecord& d) { d.RPReducedLevel += 1; }, false},
-    {"SignOnLeft", [](DesignRecord& d) { d.SignOnLeft = VbTrue; }, false},
+    {"SignOnLeft", [](DesignRecord& d) { d.SignOnLeft = FlagTrue; }, false},
     {"DistFromKerb", [](DesignRecord& d) { d.DistFromKerb += 1; }, false},
     {"SegLength1", [](DesignRecord& d) { d.SegLength[1] += 1; }, true},
     {"SegDeltaHeight5", [](DesignRecord& d) { d.SegDeltaHeight[5] += 1; }, true},
     {"SegBackLength3", [](DesignRecord& d) { d.SegBackLength[3] += 1; }, true},
     {"SegBackHeight6", [](DesignRecord& d) { d.SegBackHeight[6] += 1; }, true},
-    {"SupportStruts", [](DesignRecord& d) { d.SupportStruts = VbFalse; }, true},
+    {"SupportStruts", [](DesignRecord& d) { d.SupportStruts = FlagFalse; }, true},
     {"WindRegion", [](DesignRecord& d) { d.WindRegion = 4; }, true},
     {"ExposedLocation", [](DesignRecord& d) { d.ExposedLocation = 0; }, true},
     {"CollisionRisk", [](DesignRecord& d) { d.CollisionRisk = 1; }, false},
@@ -297,27 +297,27 @@ TEST(CompareDesignRecords, ElementZeroAndClearancesAreNotCompared) {
   edited.BkgndColour[0] = 9;
   edited.MaximumClearance += 1;
   edited.MinimumClearance -= 1;
-  int16_t changed = VbFalse;
-  int16_t redesign = VbFalse;
+  int16_t changed = FlagFalse;
+  int16_t redesign = FlagFalse;
   CompareDesignRecords(edited, base.CurrentDesign, changed, redesign);
-  EXPECT_EQ(changed, VbFalse);
-  EXPECT_EQ(redesign, VbFalse);
+  EXPECT_EQ(changed, FlagFalse);
+  EXPECT_EQ(redesign, FlagFalse);
 }
 
 TEST(CompareDesignRecords, NeverClearsAFlag) {
   DesignState base;
   FillDesign(base);
-  int16_t changed = VbTrue;
-  int16_t redesign = VbTrue;
+  int16_t changed = FlagTrue;
+  int16_t redesign = FlagTrue;
   CompareDesignRecords(base.CurrentDesign, base.CurrentDesign, changed, redesign);
-  EXPECT_EQ(changed, VbTrue);
-  EXPECT_EQ(redesign, VbTrue);
+  EXPECT_EQ(changed, FlagTrue);
+  EXPECT_EQ(redesign, FlagTrue);
 
   // A descriptive change leaves an already raised redesign flag raised.
   DesignRecord edited = base.CurrentDesign;
   edited.SoilType = 2;
   CompareDesignRecords(edited, base.CurrentDesign, changed, redesign);
-  EXPECT_EQ(redesign, VbTrue);
+  EXPECT_EQ(redesign, FlagTrue);
 }
 
 TEST(CopyDesignRecord, CopiesComparedFieldsAndKeepsTheRest) {
@@ -333,10 +333,10 @@ TEST(CopyDesignRecord, CopiesComparedFieldsAndKeepsTheRest) {
   CopyDesignRecord(a.CurrentDesign, b.CurrentDesign);
 
   // The copy compares equal to its source...
-  int16_t changed = VbFalse;
-  int16_t redesign = VbFalse;
+  int16_t changed = FlagFalse;
+  int16_t redesign = FlagFalse;
   CompareDesignRecords(b.CurrentDesign, a.CurrentDesign, changed, redesign);
-  EXPECT_EQ(changed, VbFalse);
+  EXPECT_EQ(changed, FlagFalse);
   EXPECT_EQ(b.CurrentDesign.Notes, "notes");
   EXPECT_EQ(b.CurrentDesign.SegBackHeight[6], 20);
   EXPECT_EQ(b.CurrentDesign.RPReducedLevel, 12345);

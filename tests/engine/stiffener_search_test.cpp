@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "engine/stiffeners.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 namespace engine {
 namespace {

@@ -28,11 +28,11 @@ engine::DesignState DesignedSample(bool signOnLeft)
     testing_support::FillSimpleSign(state.CurrentDesign);
     state.CurrentDesign.SegLength[2] = 4000;
     state.CurrentDesign.SegDeltaHeight[2] = -800;
-    state.CurrentDesign.SignOnLeft = signOnLeft ? engine::VbTrue : engine::VbFalse;
+    state.CurrentDesign.SignOnLeft = signOnLeft ? engine::FlagTrue : engine::FlagFalse;
     for (auto &s : state.SupportDesigns) {
         s.RoadSpeed = 100;
         s.AADT = 6002;
-        s.Barrier = engine::VbTrue;
+        s.Barrier = engine::FlagTrue;
         s.BarrierDistance = 5000;
         s.Curvature = 400;
     }

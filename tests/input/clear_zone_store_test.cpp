@@ -76,7 +76,7 @@ TEST_F(ClearZoneStoreTest, EntriesComeBackAfterSaveAndLoad)
         cztest::TypeAndLeave(window.barrierEntry(), QStringLiteral("3500"));
         window.backButton()->click();
     }
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
     save();
     const engine::DesignState loaded = load();
     const engine::SupportDesign &s = loaded.SupportDesigns[static_cast<std::size_t>(loaded.CurrentSupportType)];

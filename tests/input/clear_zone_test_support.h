@@ -35,7 +35,7 @@ inline engine::DesignState SketchState()
         s.NormFootingDep = 900;
         s.RoadSpeed = 100;
         s.AADT = 6002;
-        s.Barrier = engine::VbTrue;
+        s.Barrier = engine::FlagTrue;
         s.BarrierDistance = 3000;
         s.Curvature = 300;
     }
@@ -53,9 +53,9 @@ inline engine::DesignState LevelState()
         auto &s = state.SupportDesigns[t];
         s.RoadSpeed = 60;
         s.AADT = 0;
-        s.Barrier = engine::VbFalse;
+        s.Barrier = engine::FlagFalse;
         s.BarrierDistance = 0;
-        s.CurvedRoad = engine::VbFalse;
+        s.CurvedRoad = engine::FlagFalse;
         s.Curvature = 0;
     }
     return state;

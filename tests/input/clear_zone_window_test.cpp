@@ -14,7 +14,7 @@
 
 #include "clear_zone_test_support.h"
 #include "common/test_services.h"
-#include "engine/clear_zone_sketch.h"
+#include "input/clear_zone_sketch.h"
 #include "input/road_plan_picture.h"
 
 namespace {
@@ -101,10 +101,10 @@ TEST_F(ClearZoneWindowTest, SketchIsTheSceneOfTheFrame)
 {
     ClearZoneWindow &w = open();
     const input::ClearZoneSketchView *view = w.sketchView();
-    const engine::ClearZoneSketch expected = engine::BuildClearZoneSketch(
+    const input::ClearZoneSketch expected = input::BuildClearZoneSketch(
         state.CurrentDesign, state.SupportDesigns[1],
         {2000, 3000, true, 3000, view->widthTwips(), view->heightTwips()});
-    const engine::ClearZoneSketch &s = view->sketch();
+    const input::ClearZoneSketch &s = view->sketch();
     EXPECT_DOUBLE_EQ(s.Scale, expected.Scale);
     EXPECT_DOUBLE_EQ(s.Line1.X1, expected.Line1.X1);
     EXPECT_DOUBLE_EQ(s.Line2[0].Y2, expected.Line2[0].Y2);
@@ -122,7 +122,7 @@ TEST_F(ClearZoneWindowTest, OpeningSwitchesTheViewedKindToOneWithThatKindsValues
     state.CurrentSupportType = 3;
     state.SupportDesigns[3].RoadSpeed = 80;
     state.SupportDesigns[3].AADT = 751;
-    state.SupportDesigns[3].Barrier = engine::VbFalse;
+    state.SupportDesigns[3].Barrier = engine::FlagFalse;
     ClearZoneWindow &w = open();
     EXPECT_EQ(state.CurrentSupportType, 1);
     EXPECT_EQ(w.speedCombo()->currentIndex(), 2);
@@ -212,7 +212,7 @@ TEST_F(ClearZoneWindowTest, TrafficPickGivesTheItemsValue)
 
 TEST_F(ClearZoneWindowTest, BarsRunFromMinToMaxWhicheverWayRound)
 {
-    state.CurrentDesign.SignOnLeft = engine::VbTrue;
+    state.CurrentDesign.SignOnLeft = engine::FlagTrue;
     ClearZoneWindow &w = open();
     input::RangeScrollBar *radius = w.radiusBar();
     EXPECT_EQ(radius->min(), 900);
@@ -301,7 +301,7 @@ TEST_F(ClearZoneWindowTest, RisingAndFallingProfileIsTooComplex)
 
 TEST_F(ClearZoneWindowTest, WarningHidesWhileNoFigureIsShown)
 {
-    state.SupportDesigns[1].Barrier = engine::VbFalse;
+    state.SupportDesigns[1].Barrier = engine::FlagFalse;
     ClearZoneWindow &w = open();
     EXPECT_EQ(w.actualLabel()->text(), QStringLiteral("Clear zone for actual terrain = 12.5m"));
     EXPECT_TRUE(shown(w.warning()));
@@ -313,7 +313,7 @@ TEST_F(ClearZoneWindowTest, WarningHidesWhileNoFigureIsShown)
 TEST_F(ClearZoneWindowTest, KindWithoutADesignStillShowsItsFigure)
 {
     state.SupportDesigns[1].NoResultCode = 3;
-    state.SupportDesigns[1].Barrier = engine::VbFalse;
+    state.SupportDesigns[1].Barrier = engine::FlagFalse;
     ClearZoneWindow &w = open();
     EXPECT_EQ(w.actualLabel()->text(), QStringLiteral("Clear zone for actual terrain = 12.5m"));
     EXPECT_TRUE(shown(w.warning()));
@@ -332,7 +332,7 @@ TEST_F(ClearZoneWindowTest, StoredBarrierBeyondTheDesignedBarFitsTheProfile)
     for (auto &s : state.SupportDesigns)
         s.BarrierDistance = 30000;
     for (const bool left : {false, true}) {
-        state.CurrentDesign.SignOnLeft = left ? engine::VbTrue : engine::VbFalse;
+        state.CurrentDesign.SignOnLeft = left ? engine::FlagTrue : engine::FlagFalse;
         ClearZoneWindow &w = open();
         EXPECT_EQ(w.barrierEntry()->text(), QStringLiteral("25000")) << left;
         EXPECT_EQ(w.barrierBar()->barValue(), 25000) << left;
@@ -357,7 +357,7 @@ TEST_F(ClearZoneWindowTest, BackToMainWritesTheViewedKindsValuesIntoEveryKind)
     state.SupportDesigns[2].RoadSpeed = 90;
     state.SupportDesigns[2].BarrierDistance = 2000;
     state.SupportDesigns[1].RoadSpeed = 60;  // kind 1 holds reset values
-    state.SupportDesigns[1].Barrier = engine::VbFalse;
+    state.SupportDesigns[1].Barrier = engine::FlagFalse;
     ClearZoneWindow &w = open();
     EXPECT_EQ(w.selectedSpeed(), 90);
     cztest::KeyClick(w.curvedCheck(), Qt::Key_Space);
@@ -368,9 +368,9 @@ TEST_F(ClearZoneWindowTest, BackToMainWritesTheViewedKindsValuesIntoEveryKind)
         const engine::SupportDesign &s = state.SupportDesigns[t];
         EXPECT_EQ(s.RoadSpeed, 90) << t;
         EXPECT_EQ(s.AADT, 6001) << t;
-        EXPECT_EQ(s.CurvedRoad, engine::VbTrue) << t;
+        EXPECT_EQ(s.CurvedRoad, engine::FlagTrue) << t;
         EXPECT_EQ(s.Curvature, 450) << t;
-        EXPECT_EQ(s.Barrier, engine::VbTrue) << t;
+        EXPECT_EQ(s.Barrier, engine::FlagTrue) << t;
         EXPECT_EQ(s.BarrierDistance, 2000) << t;
     }
     EXPECT_EQ(state.CurrentSupportType, 1);
@@ -397,7 +397,7 @@ TEST_F(ClearZoneWindowTest, StoredAadt751IsWrittenBackAs1499)
     EXPECT_EQ(w.trafficCombo()->currentText(), QStringLiteral(" 751 - 1500 vehicles"));
     w.backButton()->click();
     EXPECT_EQ(state.SupportDesigns[1].AADT, 1499);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
 }
 
 TEST_F(ClearZoneWindowTest, DesignChangedOnlyWhenAWrittenValueDiffers)
@@ -427,7 +427,7 @@ TEST_F(ClearZoneWindowTest, DesignChangedOnlyWhenAWrittenValueDiffers)
         c.edit(w);
         w.backButton()->click();
         EXPECT_EQ(state.DesignChanged != 0, c.changed) << c.name;
-        EXPECT_EQ(state.RedesignNeeded, engine::VbFalse) << c.name;
+        EXPECT_EQ(state.RedesignNeeded, engine::FlagFalse) << c.name;
     }
 }
 

@@ -72,7 +72,7 @@ inline engine::DesignRecord sampleDesign()
     d.JobSection = "S1";
     d.SignPos = "P1";
     testing_support::FillSimpleSign(d);
-    d.SignOnLeft = engine::VbTrue;
+    d.SignOnLeft = engine::FlagTrue;
     return d;
 }
 

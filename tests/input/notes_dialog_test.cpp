@@ -61,8 +61,8 @@ TEST_F(NotesTest, OpensWithTheNotesAsLines)
 
 TEST_F(NotesTest, EnterStartsANewLineAndOkStoresCrLfLines)
 {
-    state.DesignChanged = engine::VbFalse;
-    state.RedesignNeeded = engine::VbFalse;
+    state.DesignChanged = engine::FlagFalse;
+    state.RedesignNeeded = engine::FlagFalse;
     open();
     typeLine(QStringLiteral("Pole 2"));
     EXPECT_TRUE(dialog->isVisible()) << "Enter must not press a button";
@@ -70,8 +70,8 @@ TEST_F(NotesTest, EnterStartsANewLineAndOkStoresCrLfLines)
     dialog->okButton()->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(state.CurrentDesign.Notes, "Footing near drain.\r\nCheck services.\r\nPole 2");
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagFalse);
 }
 
 TEST_F(NotesTest, StoredNotesComeBackThroughSaveAndLoad)
@@ -118,7 +118,7 @@ TEST_F(NotesTest, AnEmptyTextIsStoredAsAnEmptyString)
     EXPECT_TRUE(dialog->text()->toPlainText().isEmpty());
     dialog->okButton()->click();
     EXPECT_EQ(state.CurrentDesign.Notes, "");
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
 }
 
 TEST_F(NotesTest, OkOnAnUnchangedTextKeepsTheBytesAndTheFlags)
@@ -128,11 +128,11 @@ TEST_F(NotesTest, OkOnAnUnchangedTextKeepsTheBytesAndTheFlags)
     for (const std::string &notes : {std::string("one\r\ntwo"), std::string("one\ntwo"), std::string("lone\rcr"),
                                       std::string("no\xc2\xa0" "break"), std::string()}) {
         state.CurrentDesign.Notes = notes;
-        state.DesignChanged = engine::VbFalse;
+        state.DesignChanged = engine::FlagFalse;
         open();
         dialog->okButton()->click();
         EXPECT_EQ(state.CurrentDesign.Notes, notes);
-        EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+        EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
     }
 }
 

@@ -116,7 +116,7 @@ TEST_F(RoadsideEnvironment, AResetDesignShowsItsDefaults)
 
 TEST_F(RoadsideEnvironment, OkWithoutAChangeLeavesBothFlags)
 {
-    for (int16_t flags : {engine::VbFalse, engine::VbTrue}) {
+    for (int16_t flags : {engine::FlagFalse, engine::FlagTrue}) {
         state.DesignChanged = flags;
         state.RedesignNeeded = flags;
         form.show();
@@ -156,8 +156,8 @@ TEST_P(RoadsideEnvironmentChanges, OkAppliesTheChangeAndSetsTheFlags)
     QTest::mouseClick(form.okButton(), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(c.field(state.CurrentDesign), c.expected);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, c.redesign ? engine::VbTrue : engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+    EXPECT_EQ(state.RedesignNeeded, c.redesign ? engine::FlagTrue : engine::FlagFalse);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -188,7 +188,7 @@ TEST_F(RoadsideEnvironment, CancelThenReopenShowsTheCurrentDesign)
     EXPECT_EQ(state.CurrentDesign.ExposedLocation, 0);
     EXPECT_EQ(state.CurrentDesign.SoilType, 3);
     EXPECT_EQ(state.CurrentDesign.CollisionRisk, 1);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
     EXPECT_TRUE(form.reloadWorkingCopy());
 
     form.show();
@@ -215,7 +215,7 @@ TEST_F(RoadsideEnvironment, ReopeningShowsWhatAnotherPartChanged)
     EXPECT_EQ(base(), 1);
     // Filling the controls is not a change: OK sets no flag.
     QTest::mouseClick(form.okButton(), Qt::LeftButton);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
 }
 
 // Enter on an option, and Esc, close as Cancel does.
@@ -231,7 +231,7 @@ TEST_P(RoadsideEnvironmentKeys, CloseWithoutApplying)
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Rejected);
     EXPECT_EQ(state.CurrentDesign.WindRegion, 1);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
     EXPECT_TRUE(form.reloadWorkingCopy());
     form.show();
     EXPECT_EQ(region(), 0);
@@ -300,8 +300,8 @@ TEST_P(RoadsideEnvironmentOutOfRange, ShowNothingCheckedAndKeepTheValue)
     EXPECT_EQ(state.CurrentDesign.WindRegion, c.windRegion);
     EXPECT_EQ(state.CurrentDesign.SoilType, c.soilType);
     EXPECT_EQ(state.CurrentDesign.CollisionRisk, c.collisionRisk);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagFalse);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, RoadsideEnvironmentOutOfRange,
@@ -317,8 +317,8 @@ TEST_F(RoadsideEnvironment, AnOutOfRangeValueGivesWayToTheEngineersChoice)
     clickOption(form.regionOption(1));
     QTest::mouseClick(form.okButton(), Qt::LeftButton);
     EXPECT_EQ(state.CurrentDesign.WindRegion, 2);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagTrue);
 }
 
 TEST_F(RoadsideEnvironment, TheMapsRegionReachesTheCopyButCancelDropsIt)
@@ -340,7 +340,7 @@ TEST_F(RoadsideEnvironment, TheMapsRegionReachesTheCopyButCancelDropsIt)
 
     QTest::mouseClick(form.cancelButton(), Qt::LeftButton);
     EXPECT_EQ(state.CurrentDesign.WindRegion, 1);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
 }
 
 TEST_F(RoadsideEnvironment, TheMapsRegionAppliedByOk)
@@ -354,8 +354,8 @@ TEST_F(RoadsideEnvironment, TheMapsRegionAppliedByOk)
     EXPECT_EQ(form.workingDesign().WindRegion, 4);
     QTest::mouseClick(form.okButton(), Qt::LeftButton);
     EXPECT_EQ(state.CurrentDesign.WindRegion, 4);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbTrue);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagTrue);
 }
 
 TEST_F(RoadsideEnvironment, TheMapsCancelChangesNothing)
@@ -406,8 +406,8 @@ TEST_F(RoadsideEnvironment, TheSoilGuidesChoiceReachesTheCopy)
     EXPECT_EQ(form.workingDesign().SoilType, 2);
     QTest::mouseClick(form.okButton(), Qt::LeftButton);
     EXPECT_EQ(state.CurrentDesign.SoilType, 2);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagFalse);
 }
 
 TEST_F(RoadsideEnvironment, TheSoilGuidesCancelChangesNothing)

@@ -118,8 +118,8 @@ TEST_F(FormTest, ShowingFillsTheBoxesFromTheOpenDesign)
     d.FrontSignWidth[3] = 999;  // beyond the count: not shown
     d.SignCode[3] = "X9";
     d.RoadHeight = -20;
-    d.SupportStruts = engine::VbTrue;
-    d.SignOnLeft = engine::VbFalse;
+    d.SupportStruts = engine::FlagTrue;
+    d.SignOnLeft = engine::FlagFalse;
     showDesign(d);
 
     EXPECT_EQ(form->Text4(0)->text(), "J100");
@@ -145,8 +145,8 @@ TEST_F(FormTest, ShowingFillsTheBoxesFromTheOpenDesign)
     EXPECT_EQ(checkedOption(OptionArray::Option3D9), 0);
     EXPECT_EQ(form->Combo1(0)->currentIndex(), 2);
     EXPECT_EQ(form->Combo6(0)->currentIndex(), 2);
-    EXPECT_EQ(working().SignOnLeft, engine::VbFalse);
-    EXPECT_EQ(working().SupportStruts, engine::VbTrue);
+    EXPECT_EQ(working().SignOnLeft, engine::FlagFalse);
+    EXPECT_EQ(working().SupportStruts, engine::FlagTrue);
 }
 
 // Stored sign numbers as each of the four panels' boxes shows them: the
@@ -332,7 +332,7 @@ TEST_F(FormTest, ReturningFromAnotherWindowKeepsTheWork)
 
     EXPECT_EQ(calls.directoryFills, fills + 1);
     EXPECT_EQ(checkedOption(OptionArray::Option3D5), 1);
-    EXPECT_EQ(working().SignOnLeft, engine::VbFalse);
+    EXPECT_EQ(working().SignOnLeft, engine::FlagFalse);
     EXPECT_EQ(checkedOption(OptionArray::Option3D4), 2);
     EXPECT_EQ(vars().SlopeSegmentCount, 3);
     EXPECT_EQ(checkedOption(OptionArray::Option3D6), 0);
@@ -427,8 +427,8 @@ TEST_F(FormTest, KeyPartsKeepLeadingBlanksAndAnUntouchedOkChangesNothing)
     pressOk();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(state.CurrentDesign.JobCode.str(), " J100          ");
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagFalse);
 }
 
 TEST_F(FormTest, EscapeAndTheCloseBoxAreCancel)
@@ -447,7 +447,7 @@ TEST_F(FormTest, EscapeAndTheCloseBoxAreCancel)
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(vars().ReloadPending);
     EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2000);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
 }
 
 TEST_F(FormTest, EnterInABoxPressesNothing)
@@ -461,7 +461,7 @@ TEST_F(FormTest, EnterInABoxPressesNothing)
     }
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(messages.calls.empty());
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
 }
 
 TEST_F(FormTest, AnActivationDeliveredDuringTheYieldIsNotRunInside)

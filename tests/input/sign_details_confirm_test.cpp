@@ -132,7 +132,7 @@ TEST_F(FormTest, SegmentsShorterThanTheWidestPanelAreRefused)
     // The page was made current without its handler.
     EXPECT_EQ(calls.mainPageClicks.size(), pageClicks);
     EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2000);
-    EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
 
     form->Text1(0)->setText(QStringLiteral("6000"));
     pressOk();
@@ -188,13 +188,13 @@ TEST_P(ChangeFlags, FollowWhatOkCopiesBack)
 INSTANTIATE_TEST_SUITE_P(
     Edits, ChangeFlags,
     ::testing::Values(
-        ChangeCase{"nothing", [](input::Form1 &) {}, engine::VbFalse, engine::VbFalse},
-        ChangeCase{"legend class", [](input::Form1 &f) { f.Combo1(0)->setCurrentIndex(5); }, engine::VbTrue,
-                   engine::VbFalse},
-        ChangeCase{"background colour", [](input::Form1 &f) { f.Combo6(0)->setCurrentIndex(1); }, engine::VbTrue,
-                   engine::VbFalse},
-        ChangeCase{"width", [](input::Form1 &f) { f.Text1(0)->setText(QStringLiteral("2100")); }, engine::VbTrue,
-                   engine::VbTrue}));
+        ChangeCase{"nothing", [](input::Form1 &) {}, engine::FlagFalse, engine::FlagFalse},
+        ChangeCase{"legend class", [](input::Form1 &f) { f.Combo1(0)->setCurrentIndex(5); }, engine::FlagTrue,
+                   engine::FlagFalse},
+        ChangeCase{"background colour", [](input::Form1 &f) { f.Combo6(0)->setCurrentIndex(1); }, engine::FlagTrue,
+                   engine::FlagFalse},
+        ChangeCase{"width", [](input::Form1 &f) { f.Text1(0)->setText(QStringLiteral("2100")); }, engine::FlagTrue,
+                   engine::FlagTrue}));
 
 TEST_F(FormTest, AcceptedOkCopiesTheWorkingCopyBack)
 {
@@ -205,8 +205,8 @@ TEST_F(FormTest, AcceptedOkCopiesTheWorkingCopyBack)
     pressOk();
     EXPECT_EQ(state.CurrentDesign.SignPos.Trimmed(), "P2");
     EXPECT_EQ(state.CurrentDesign.RoadHeight, 1750);
-    EXPECT_EQ(state.CurrentDesign.SignOnLeft, engine::VbFalse);
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
+    EXPECT_EQ(state.CurrentDesign.SignOnLeft, engine::FlagFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
     EXPECT_TRUE(messages.calls.empty());
 }
 

@@ -19,7 +19,7 @@ engine::DesignRecord Design(std::initializer_list<std::pair<int32_t, int32_t>> s
         d.SegDeltaHeight[static_cast<size_t>(k)] = rise;
         ++k;
     }
-    d.SignOnLeft = left ? engine::VbTrue : engine::VbFalse;
+    d.SignOnLeft = left ? engine::FlagTrue : engine::FlagFalse;
     return d;
 }
 

@@ -77,7 +77,7 @@ engine::DesignRecord Segments(std::initializer_list<std::pair<int32_t, int32_t>>
 engine::DesignRecord ThreeStrutted()
 {
     engine::DesignRecord d = Segments({{2000, 500}, {3000, -1000}, {1000, 0}});
-    d.SupportStruts = engine::VbTrue;
+    d.SupportStruts = engine::FlagTrue;
     d.SegBackHeight[1] = 100;
     d.SegBackHeight[2] = 50;
     d.SegBackHeight[3] = -100;
@@ -204,7 +204,7 @@ TEST_F(SlopePageTest, ReferencePointAndSegmentPagesLoadTheirOwnItems)
     d.RPSegLength = 1500;
     d.RPSegDeltaHeight = 300;
     d.RPReducedLevel = 42;
-    d.SupportStruts = engine::VbFalse;
+    d.SupportStruts = engine::FlagFalse;
     d.SegBackLength.fill(0);
     d.SegBackHeight.fill(0);
     open(d);

@@ -83,11 +83,11 @@ TEST_F(StiffenerSpacingTest, EnterTakesTheBoxesAndStoresTheOfferedIncrement)
 
 TEST_F(StiffenerSpacingTest, OkWithoutAChangeMarksTheDesignChangedOnly)
 {
-    state.DesignChanged = engine::VbFalse;
-    state.RedesignNeeded = engine::VbFalse;
+    state.DesignChanged = engine::FlagFalse;
+    state.RedesignNeeded = engine::FlagFalse;
     dialog->command(5)->click();
-    EXPECT_EQ(state.DesignChanged, engine::VbTrue);
-    EXPECT_EQ(state.RedesignNeeded, engine::VbFalse);
+    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+    EXPECT_EQ(state.RedesignNeeded, engine::FlagFalse);
 }
 
 TEST_F(StiffenerSpacingTest, CancelEscapeAndCloseBoxAfterTheStandardSettingChangeNothing)
@@ -105,7 +105,7 @@ TEST_F(StiffenerSpacingTest, CancelEscapeAndCloseBoxAfterTheStandardSettingChang
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->result(), QDialog::Rejected);
         EXPECT_EQ(state.StiffenerLimit, (std::array<int32_t, 6>{0, 50, 300, 600, 40, 120}));
-        EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+        EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
     }
 }
 
@@ -276,7 +276,7 @@ TEST_F(StiffenerSpacingTest, BadBoxesAreRefusedAtOkSaveAndSpin)
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_TRUE(preferences().empty());
         EXPECT_EQ(state.StiffenerLimit, (std::array<int32_t, 6>{0, 50, 300, 600, 40, 120}));
-        EXPECT_EQ(state.DesignChanged, engine::VbFalse);
+        EXPECT_EQ(state.DesignChanged, engine::FlagFalse);
         if (b.box > 0) {
             const int partner = b.box % 2 == 1 ? b.box + 1 : b.box - 1;
             const QString before = dialog->box(partner)->text();

@@ -14,18 +14,18 @@
 
 #include "engine/clear_zone.h"
 #include "engine/clear_zone_entries.h"
-#include "engine/clear_zone_sketch.h"
+#include "input/clear_zone_sketch.h"
 #include "probe_json.h"
 
 namespace probe {
 namespace {
 
-QJsonObject LineToJson(const engine::SketchLine& line) {
+QJsonObject LineToJson(const input::SketchLine& line) {
   return {{"Visible", line.Visible}, {"X1", line.X1}, {"Y1", line.Y1},
           {"X2", line.X2},           {"Y2", line.Y2}, {"Colour", line.Colour}};
 }
 
-QJsonObject BoxToJson(const engine::SketchBox& box) {
+QJsonObject BoxToJson(const input::SketchBox& box) {
   return {{"Visible", box.Visible}, {"Left", box.Left},     {"Top", box.Top},
           {"Width", box.Width},     {"Height", box.Height}, {"Colour", box.Colour}};
 }
@@ -37,7 +37,7 @@ QJsonArray ArrayToJson(const Array& elements, ToJson to_json) {
   return array;
 }
 
-QJsonObject SketchToJson(const engine::ClearZoneSketch& sketch) {
+QJsonObject SketchToJson(const input::ClearZoneSketch& sketch) {
   return {{"Scale", sketch.Scale},
           {"Line1", LineToJson(sketch.Line1)},
           {"Line3", ArrayToJson(sketch.Line3, LineToJson)},
@@ -75,7 +75,7 @@ int DesignClearZone(const Arguments& args, std::istream& in, std::ostream& out) 
   const engine::ClearZoneDisplay display = engine::DescribeClearZone(
       figures.LevelTerrain, figures.ActualTerrain, shown.NoResultCode == 0, entries.Barrier != 0);
 
-  engine::ClearZoneSketch sketch = engine::BuildClearZoneSketch(
+  input::ClearZoneSketch sketch = input::BuildClearZoneSketch(
       state.CurrentDesign, shown,
       {state.WidestSignWidth, figures.ActualTerrain, entries.Barrier != 0, entries.BarrierDistance, width, height});
   if (!display.Sketch) sketch.HideAll();

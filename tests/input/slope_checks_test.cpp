@@ -1,10 +1,10 @@
-// The plain slope page the form starts with: its options record the choice
-// and its two checks of the segment lengths.
+// The slope page's two checks of the segment lengths, and its options
+// recording the engineer's choice, through the form.
 
 #include "form_test_support.h"
 
-#include "input/page_stand_ins.h"
 #include "input/slope_page.h"
+#include "input/slope_page_impl.h"
 
 using input::OptionArray;
 using input_testing::FormTest;
@@ -63,13 +63,13 @@ TEST_F(FormTest, TerrainOptionsRecordTheChoice)
     click(OptionArray::Option3D4, 4);
     EXPECT_EQ(vars().SlopeSegmentCount, 5);
     click(OptionArray::Option3D5, 1);
-    EXPECT_EQ(working().SignOnLeft, engine::VbFalse);
+    EXPECT_EQ(working().SignOnLeft, engine::FlagFalse);
     click(OptionArray::Option3D5, 0);
-    EXPECT_EQ(working().SignOnLeft, engine::VbTrue);
+    EXPECT_EQ(working().SignOnLeft, engine::FlagTrue);
     click(OptionArray::Option3D8, 0);
-    EXPECT_EQ(working().SupportStruts, engine::VbTrue);
+    EXPECT_EQ(working().SupportStruts, engine::FlagTrue);
     click(OptionArray::Option3D8, 1);
-    EXPECT_EQ(working().SupportStruts, engine::VbFalse);
+    EXPECT_EQ(working().SupportStruts, engine::FlagFalse);
 }
 
 TEST_F(FormTest, SelectingFromCodeRunsTheHandlerOnceAlsoWhenAlreadyChosen)

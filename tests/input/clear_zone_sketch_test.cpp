@@ -1,4 +1,4 @@
-#include "engine/clear_zone_sketch.h"
+#include "input/clear_zone_sketch.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,10 @@
 
 #include "engine/reference_lists.h"
 
-namespace engine {
+namespace input {
 namespace {
+
+using namespace engine;
 
 constexpr double kFrameWidth = 6000;
 constexpr double kFrameHeight = 3000;
@@ -33,7 +35,7 @@ SketchDesign OnePostDesign(bool sign_on_left) {
   d.design.FrontSignDepth[1] = 1500;
   d.design.BkgndColour[1] = 2;
   d.design.DistFromKerb = 1000;
-  d.design.SignOnLeft = sign_on_left ? VbTrue : VbFalse;
+  d.design.SignOnLeft = sign_on_left ? FlagTrue : FlagFalse;
   d.support.NumPosts = 1;
   d.support.PostLength[1] = 4500;
   d.support.NormFootingDep = 900;
@@ -217,13 +219,5 @@ TEST(ClearZoneSketch, HideAllHidesEveryElement) {
                s.Shape1.Visible || s.Shape4.Visible || s.Shape5.Visible || s.Label5.Visible);
 }
 
-TEST(ClearZoneSketch, FiguresInMetres) {
-  const std::vector<std::pair<int32_t, std::string>> cases = {
-      {6660, "6.66m"}, {9000, "9m"},        {500, "0.5m"},   {3000, "3m"},
-      {0, "0m"},       {6001, "6.001m"},    {4667, "4.667m"}, {-1, "-0.001m"},
-      {11600, "11.6m"}, {2147483647, "2147483.647m"}};
-  for (const auto& [mm, text] : cases) EXPECT_EQ(ClearZoneMetres(mm), text) << mm;
-}
-
 }  // namespace
-}  // namespace engine
+}  // namespace input

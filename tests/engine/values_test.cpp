@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/key_character_cases.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <climits>
 #include <limits>

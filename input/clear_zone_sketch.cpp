@@ -1,14 +1,17 @@
-#include "engine/clear_zone_sketch.h"
+#include "input/clear_zone_sketch.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 
+#include "engine/clear_zone_entries.h"
 #include "engine/ground_profile.h"
 #include "engine/reference_lists.h"
-#include "engine/vb.h"
+#include "engine/values.h"
 
-namespace engine {
+namespace input {
+
+using namespace engine;
+
 namespace {
 
 constexpr std::size_t At(int index) { return static_cast<std::size_t>(index); }
@@ -210,11 +213,4 @@ ClearZoneSketch BuildClearZoneSketch(const DesignRecord& design, const SupportDe
   return sketch;
 }
 
-std::string ClearZoneMetres(int32_t millimetres) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, millimetres / 1000.0,
-                                    std::chars_format::fixed);
-  return std::string(buffer, result.ptr) + "m";
-}
-
-}  // namespace engine
+}  // namespace input

@@ -12,9 +12,9 @@
 
 namespace engine {
 
-// Flags are 16-bit integers: -1 true, 0 false.
-inline constexpr int16_t VbTrue = -1;
-inline constexpr int16_t VbFalse = 0;
+// The stored flag values: flags are 16-bit integers, -1 true, 0 false.
+inline constexpr int16_t FlagTrue = -1;
+inline constexpr int16_t FlagFalse = 0;
 
 // Nearest whole number, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4,
 // -2.5 -> -2). Never std::round, which takes halves away from zero. A float

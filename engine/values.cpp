@@ -1,4 +1,4 @@
-#include "engine/vb.h"
+#include "engine/values.h"
 
 #include <cmath>
 #include <cstdio>

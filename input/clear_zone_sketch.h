@@ -10,9 +10,9 @@
 
 #include "engine/design_record.h"
 
-namespace engine {
+namespace input {
 
-// Colours are 00BBGGRR values, as in reference_lists.h.
+// Colours are 00BBGGRR values, as in engine/reference_lists.h.
 inline constexpr int32_t kSketchSlopeColour = 0x00FF00;
 inline constexpr int32_t kSketchMiddleSlopeColour = 0x00C000;  // segment 3 stands out
 inline constexpr int32_t kSketchLineColour = 0x000000;
@@ -64,12 +64,7 @@ struct ClearZoneSketchInput {
   double FrameHeight = 0;
 };
 
-ClearZoneSketch BuildClearZoneSketch(const DesignRecord& design, const SupportDesign& support,
+ClearZoneSketch BuildClearZoneSketch(const engine::DesignRecord& design, const engine::SupportDesign& support,
                                      const ClearZoneSketchInput& input);
 
-// A clear zone in metres as the window writes it: the millimetres / 1000 in
-// their shortest decimal form with a "." and a leading 0, then "m" (6660:
-// "6.66m", 9000: "9m", 500: "0.5m").
-std::string ClearZoneMetres(int32_t millimetres);
-
-}  // namespace engine
+}  // namespace input
