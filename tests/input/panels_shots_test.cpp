@@ -52,4 +52,8 @@ TEST_F(PanelsTest, DISABLED_ScreenshotsOfJobDetailsAndSignPanels)
     form->Combo5(1)->setCurrentIndex(2);
     QApplication::processEvents();
     EXPECT_TRUE(form->grab().save(ShotPath("sign_panels_layout.png")));
+    // The layout view drawn again for the grown form.
+    form->resize(form->width() + 400, form->height() + 300);
+    QApplication::processEvents();
+    EXPECT_TRUE(form->grab().save(ShotPath("sign_panels_layout_grown.png")));
 }
