@@ -28,9 +28,6 @@ public:
 
     // The PDF file, or empty when printing to a printer.
     QString pdfPath() const;
-    // The part file the pages are being written to, empty when no PDF
-    // document is open.
-    QString partPath() const { return partPath_; }
 
 protected:
     void beginPage(int page, int16_t orientation) override;
