@@ -53,6 +53,12 @@ EntryVerdict RangeVerdict(double value)
     return {};
 }
 
+// The rise a gradient makes over `riseLength` is stored as a 16-bit height.
+EntryVerdict RiseVerdict(const QString &gradient, double riseLength)
+{
+    return RangeVerdict(static_cast<double>(engine::RoundHalfEven(riseLength * (ValOf(gradient) / 100.0))));
+}
+
 // The text a key leaves: the text before the selection, the key, the text after.
 QString WouldBe(const QLineEdit *box, const QString &typed)
 {
@@ -60,6 +66,18 @@ QString WouldBe(const QLineEdit *box, const QString &typed)
     const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
     const int length = box->hasSelectedText() ? static_cast<int>(box->selectedText().size()) : 0;
     return text.left(start) + typed + text.mid(start + length);
+}
+
+// Whether `after` is `before` with one stretch taken out and nothing put in.
+bool IsRemoval(const QString &before, const QString &after)
+{
+    if (after.size() >= before.size())
+        return false;
+    qsizetype head = 0;
+    while (head < after.size() && after.at(head) == before.at(head))
+        ++head;
+    const qsizetype tail = after.size() - head;
+    return QStringView(after).right(tail) == QStringView(before).right(tail);
 }
 
 // Whole digits of a gradient text (the sign aside).
@@ -115,11 +133,15 @@ EntryVerdict JudgeEntry(EntryKind kind, const QString &wouldBe, double riseLengt
         if (WholeDigits(wouldBe) > 3)
             return Refused(QStringLiteral("Valid range of Gradient(%) input value is between +/-999.99"),
                            TitleRange);
-        // The rise it makes is stored as a 16-bit height.
-        return RangeVerdict(static_cast<double>(engine::RoundHalfEven(riseLength * (ValOf(wouldBe) / 100.0))));
+        return RiseVerdict(wouldBe, riseLength);
     }
     }
     return {};
+}
+
+EntryVerdict JudgeRemoval(EntryKind kind, const QString &left, double riseLength)
+{
+    return kind == EntryKind::Gradient ? RiseVerdict(left, riseLength) : EntryVerdict{};
 }
 
 long long UsedSegmentsLength(const engine::DesignRecord &design, int segmentCount)
@@ -535,6 +557,10 @@ bool SlopePageImpl::Text3_KeyPress(int index, QKeyEvent *event)
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return false;
     if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+        // With a modifier the box may take out a word or cut; what that
+        // leaves is judged as it arrives.
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            return false;
         QString wouldBe = b->text();
         if (b->hasSelectedText())
             wouldBe = WouldBe(b, QString());
@@ -542,16 +568,12 @@ bool SlopePageImpl::Text3_KeyPress(int index, QKeyEvent *event)
             wouldBe.remove(b->cursorPosition() - 1, 1);
         else if (key == Qt::Key_Delete)
             wouldBe.remove(b->cursorPosition(), 1);
-        if (kind == EntryKind::Gradient) {
-            // Taking the point out of a gradient must not leave four whole
-            // digits, nor a rise beyond the height range.
-            if (WholeDigits(wouldBe) > 3)
-                return true;
-            const EntryVerdict verdict = JudgeEntry(kind, wouldBe, riseLength);
-            if (!verdict.accepted) {
-                refuse(verdict);
-                return true;
-            }
+        if (wouldBe == b->text())
+            return false;  // nothing to take out
+        const EntryVerdict verdict = JudgeRemoval(kind, wouldBe, riseLength);
+        if (!verdict.accepted) {
+            refuse(verdict);
+            return true;
         }
         keyApproved_[u] = wouldBe;
         return false;
@@ -595,11 +617,15 @@ void SlopePageImpl::Text3_Edited(int index, const QString &text)
     keyApproved_[u].reset();
     if (approved && *approved == text)
         return;
-    // Pasted, dropped or otherwise inserted text is judged as if typed at once.
-    const EntryVerdict verdict = JudgeEntry(KindOfBox(index), text, ValOf(box(index == 2 ? 0 : 4)->text()));
+    // Pasted, dropped or otherwise inserted text is judged as if typed at
+    // once; text taken out (cut, a word deleted) as Backspace would be.
+    const QString previous = shownText_[u];
+    const EntryKind kind = KindOfBox(index);
+    const double riseLength = ValOf(box(index == 2 ? 0 : 4)->text());
+    const EntryVerdict verdict = IsRemoval(previous, text) ? JudgeRemoval(kind, text, riseLength)
+                                                           : JudgeEntry(kind, text, riseLength);
     if (verdict.accepted)
         return;
-    const QString previous = shownText_[u];
     refuse(verdict);
     setBox(index, previous);
 }

@@ -37,6 +37,10 @@ enum class EntryKind { Length, Height, Gradient };
 EntryKind KindOfBox(int index);
 // `riseLength` is the length the gradient applies to (gradients only).
 EntryVerdict JudgeEntry(EntryKind kind, const QString &wouldBe, double riseLength);
+// What a removal (Backspace, Delete, cut) leaves: only the rise a gradient
+// makes is held to the height range; the rules for typed characters do not
+// apply, so a computed gradient of many decimals can be shortened.
+EntryVerdict JudgeRemoval(EntryKind kind, const QString &left, double riseLength);
 
 // The segment checks over a working copy.
 // Sum of SegLength(1..segmentCount); the count is clamped to 0..6.
