@@ -1,9 +1,11 @@
 #pragma once
 // The entry rules of the sign panel boxes. Number boxes take digits only, up
 // to a value of 32767 (a larger value is refused with a message); sign number
-// boxes take ASCII letters and digits, at most 10. Whatever way text arrives
-// (typed, pasted, dropped, middle-click, input method) the box's would-be
-// text is tested as if the text were typed at once; deleting always passes.
+// boxes take ASCII letters and digits, up to 10 characters in all (code
+// points, as the store counts them, whatever their UTF-16 length). Whatever
+// way text arrives (typed, pasted, dropped, middle-click, input method) the
+// box's would-be text is tested as if the text were typed at once; deleting
+// always passes.
 
 #include <QString>
 

@@ -3,6 +3,7 @@
 
 #include "panels_test_support.h"
 
+#include "common/key_character_cases.h"
 #include "input/panel_entry.h"
 
 #include <QFocusEvent>
@@ -51,6 +52,10 @@ TEST(PanelEntryRules, KindsAndVerdicts)
         {PanelBoxKind::SignNumber, "K", "ABCDEFGHIJK", EntryVerdict::Refuse},
         {PanelBoxKind::SignNumber, "\xc3\xa9", "\xc3\xa9", EntryVerdict::Refuse},
         {PanelBoxKind::SignNumber, "ABCDEFGHIJ", "ABCDEFGHIJ", EntryVerdict::Pass},
+        // Characters, not UTF-16 units: five "🚧" (two units each) and five
+        // letters are ten.
+        {PanelBoxKind::SignNumber, "E", "🚧🚧🚧🚧🚧ABCDE", EntryVerdict::Pass},
+        {PanelBoxKind::SignNumber, "F", "🚧🚧🚧🚧🚧ABCDEF", EntryVerdict::Refuse},
     };
     for (const Case &c : cases)
         EXPECT_EQ(input::CheckPanelEntry(c.kind, QString::fromUtf8(c.inserted), QString::fromUtf8(c.wouldBe)),
@@ -294,3 +299,78 @@ TEST_F(PanelsTest, LayoutViewFollowsResize)
         EXPECT_EQ(view->height() > originalView.height(), grow.height() > 0);
     }
 }
+
+namespace {
+
+// A sign number stored by another program, shown in its box, then typed,
+// selected over or pasted into: the box holds up to 10 characters as the
+// store counts them (code points; a combining mark is one of its own).
+enum class SignEdit { Type, TypeOverSelection, Paste };
+
+struct SignNumberCase {
+    const char *name;
+    bool back;            // the back sign's box, else front sign 1
+    const char *stored;   // UTF-8
+    SignEdit edit;
+    int selectFrom, selectLength;  // UTF-16 positions (TypeOverSelection)
+    const char *keys;
+    const char *shown;    // the box afterwards, UTF-8
+};
+
+const SignNumberCase SignNumberCases[] = {
+    {"FiveTakeFiveMore", false, "🚧🚧🚧🚧🚧", SignEdit::Type, 0, 0, "ABCDEFG", "🚧🚧🚧🚧🚧ABCDE"},
+    {"FiveOnTheBack", true, "🚧🚧🚧🚧🚧", SignEdit::Type, 0, 0, "12345678", "🚧🚧🚧🚧🚧12345"},
+    {"TenTakeNone", false, "🚧🚧🚧🚧🚧🚧🚧🚧🚧🚧", SignEdit::Type, 0, 0, "A", "🚧🚧🚧🚧🚧🚧🚧🚧🚧🚧"},
+    {"TenOneReplaced", false, "🚧🚧🚧🚧🚧🚧🚧🚧🚧🚧", SignEdit::TypeOverSelection, 18, 2, "K",
+     "🚧🚧🚧🚧🚧🚧🚧🚧🚧K"},
+    {"FiveTwoReplacedByThree", false, "🚧🚧🚧🚧🚧ABCDE", SignEdit::TypeOverSelection, 0, 4, "XYZ",
+     "XY🚧🚧🚧ABCDE"},
+    {"FivePastedFive", false, "🚧🚧🚧🚧🚧", SignEdit::Paste, 0, 0, "ABCDE", "🚧🚧🚧🚧🚧ABCDE"},
+    {"FivePastedSix", true, "🚧🚧🚧🚧🚧", SignEdit::Paste, 0, 0, "ABCDEF", "🚧🚧🚧🚧🚧"},
+    {"CombiningMark", false, "Su\xcc\x88" "d", SignEdit::Type, 0, 0, "1234567", "Su\xcc\x88" "d123456"},
+    {"SharpS", false, "Stra\xc3\x9f" "e", SignEdit::Type, 0, 0, "12345", "Stra\xc3\x9f" "e1234"},
+    // Bytes that are no UTF-8 are stored as U+FFFD, one character each.
+    {"NotUtf8", false, "\xff\xfe" "A", SignEdit::Type, 0, 0, "BCDEFGHIJ", "\xef\xbf\xbd\xef\xbf\xbd" "ABCDEFGH"},
+};
+
+void PrintTo(const SignNumberCase &c, std::ostream *os) { *os << c.name; }
+
+class SignNumberCountsCharacters : public PanelsTest, public ::testing::WithParamInterface<SignNumberCase> {};
+
+} // namespace
+
+TEST_P(SignNumberCountsCharacters, AsTheStoreDoes)
+{
+    const SignNumberCase c = GetParam();
+    engine::DesignRecord d = input_testing::sampleDesign();
+    const size_t slot = c.back ? static_cast<size_t>(engine::kBackSlot) : 1;
+    if (c.back) {
+        d.NumBackSigns = 1;
+        d.BackSignWidth = 1000;
+        d.BackSignDepth = 500;
+    }
+    d.SignCode[slot] = std::string_view(c.stored);
+    showDesign(d);
+    toSignPanels();
+    QLineEdit *sign = c.back ? form->Text2(2) : form->Text1(6);
+    switch (c.edit) {
+    case SignEdit::Type:
+        sign->setCursorPosition(static_cast<int>(sign->text().size()));
+        type(sign, c.keys);
+        break;
+    case SignEdit::TypeOverSelection:
+        sign->setSelection(c.selectFrom, c.selectLength);
+        type(sign, c.keys);
+        break;
+    case SignEdit::Paste:
+        sign->setCursorPosition(static_cast<int>(sign->text().size()));
+        pasteInto(sign, c.keys);
+        break;
+    }
+    EXPECT_EQ(sign->text(), QString::fromUtf8(c.shown));
+    EXPECT_EQ(working().SignCode[slot].view(), testing_support::PaddedToCharacters(c.shown, 10));
+    EXPECT_TRUE(messages.calls.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredSignNumbers, SignNumberCountsCharacters, ::testing::ValuesIn(SignNumberCases),
+                         [](const auto &info) { return std::string(info.param.name); });
