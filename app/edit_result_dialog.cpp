@@ -274,6 +274,24 @@ void EditResultDialog::showPage(int designParameterIndex)
     raise();
     activateWindow();
     setUp();
+    takeKeys();
+}
+
+void EditResultDialog::takeKeys()
+{
+    // The dialog stays loaded between showings and keeps the control last
+    // used: a button clicked then would take the keys now, and Cancel, once
+    // focused, would have made itself the button Enter presses. Each showing
+    // starts in the page's entry, its value selected so typing replaces it,
+    // or on OK where the page has none; and OK is Enter's button again.
+    ok_->setDefault(true);
+    if (page_ >= 1 && page_ <= 3) {
+        QLineEdit *entry = entries_[static_cast<size_t>(2 * page_ + 1)];
+        entry->setFocus(Qt::OtherFocusReason);
+        entry->selectAll();
+    } else {
+        ok_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void EditResultDialog::setUp()

@@ -117,6 +117,8 @@ private:
     QWidget *buildFooting();
     void place();
     void setUp();
+    // Where the keys go when a page is shown: its entry, or OK.
+    void takeKeys();
     void setUpScroll(int index, long long saved, long long min, long long max);
     engine::SupportDesign &viewed();
     void rerun();

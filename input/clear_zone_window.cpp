@@ -471,13 +471,28 @@ bool ClearZoneWindow::eventFilter(QObject *watched, QEvent *event)
                                   platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         } else if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
-            // Character keys only, as the entry sees them; the key still goes in.
-            if (!key->text().isEmpty())
+            // Character keys only, as the entry sees them; the key still goes
+            // in. Tab and Shift+Tab move the focus and Esc belongs to the
+            // window, though Tab and Esc come with a text of their own.
+            const bool typed = key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab &&
+                               key->key() != Qt::Key_Escape;
+            if (typed && !key->text().isEmpty())
                 platform::showMessage(QStringLiteral("Please use scrollbar provided."), QStringLiteral("Mastra"),
                                       platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void ClearZoneWindow::keyPressEvent(QKeyEvent *event)
+{
+    // The window has no cancel button: Esc would close it and lose every
+    // entry made in it. It ends by "Back to Main" or the close box only.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ClearZoneWindow::changeEvent(QEvent *event)

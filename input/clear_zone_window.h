@@ -3,8 +3,8 @@
 // open design (speed, traffic, curve, barrier) and sees at once the clear
 // zone for level terrain and for the design's roadside slope, a sketch of the
 // roadside and a plan of the road. It works on copies of the design and
-// writes the data back only through "Back to Main"; the close box and Esc
-// discard the edits.
+// writes the data back only through "Back to Main"; the close box discards
+// the edits, and Esc does nothing.
 
 #include <QDialog>
 #include <QFrame>
@@ -18,6 +18,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -113,6 +114,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

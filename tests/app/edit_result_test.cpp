@@ -510,3 +510,156 @@ TEST_F(EditFixture, PastedTextMustBeDigitsToo)
     EXPECT_EQ(state.CurrentDesign.RoadHeight, 2600);
     EXPECT_TRUE(d.okButton()->isEnabled());
 }
+
+namespace {
+
+// How the engineer ends a showing of the edit-result dialog.
+enum class Closing { OkClicked, CancelClicked, Enter, Escape, CloseBox };
+
+struct ClosingCase {
+    const char *name;
+    Closing how;
+    bool keeps;  // the adjustment stays
+};
+
+struct KeysAtEveryShowing : EditFixture {
+    // The "..." beside the page's row, clicked; the dialog comes up active.
+    EditResultDialog &click(int page)
+    {
+        // The click activates the main window first, as the window manager
+        // does (offscreen it must be asked).
+        window->activateWindow();
+        EXPECT_TRUE(app_testing::waitUntilActive(window.get()));
+        QTest::mouseClick(window->adjustButton(page), Qt::LeftButton);
+        EditResultDialog *d = window->editResultDialog();
+        EXPECT_TRUE(d && app_testing::waitUntilActive(d));
+        return *d;
+    }
+    // The value page `page` adjusts.
+    int adjusted(int page)
+    {
+        switch (page) {
+        case 0: return viewed().NumPosts;
+        case 1: return viewed().PostSpacing;
+        case 2: return state.CurrentDesign.RoadHeight;
+        case 3: return state.CurrentDesign.DistFromKerb;
+        default: return viewed().FootingType;
+        }
+    }
+    // What the engineer does on the page at once, keys going wherever the
+    // focus is; returns the value it should leave.
+    int change(EditResultDialog &d, int page, int typed)
+    {
+        switch (page) {
+        case 0:
+            QTest::mouseClick(d.spinUpButton(), Qt::LeftButton);
+            return adjusted(0);
+        case 4: {
+            const int other = viewed().FootingType == 1 ? 1 : 0;
+            QTest::mouseClick(d.footingOption(other), Qt::LeftButton);
+            return other + 1;
+        }
+        default:
+            if (QWidget *focus = QApplication::focusWidget())
+                QTest::keyClicks(focus, QString::number(typed));
+            return typed;
+        }
+    }
+    static void key(int k)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, static_cast<Qt::Key>(k));
+    }
+    void close(EditResultDialog &d, Closing how)
+    {
+        switch (how) {
+        case Closing::OkClicked: QTest::mouseClick(d.okButton(), Qt::LeftButton); break;
+        case Closing::CancelClicked: QTest::mouseClick(d.cancelButton(), Qt::LeftButton); break;
+        case Closing::Enter: key(Qt::Key_Return); break;
+        case Closing::Escape: key(Qt::Key_Escape); break;
+        case Closing::CloseBox: d.close(); break;
+        }
+    }
+};
+
+} // namespace
+
+// Each way of ending a showing, then a new showing typed into at once and
+// confirmed with Enter, on every page: the keys reach the page's entry (OK
+// where there is none) and Enter presses OK.
+TEST_F(KeysAtEveryShowing, EntryTakesKeysAtEveryShowingWhicheverWayTheLastEnded)
+{
+    const std::vector<ClosingCase> closings{{"OK clicked", Closing::OkClicked, true},
+                                            {"Cancel clicked", Closing::CancelClicked, false},
+                                            {"Enter", Closing::Enter, true},
+                                            {"Esc", Closing::Escape, false},
+                                            {"close box", Closing::CloseBox, false}};
+    window->show();
+    ASSERT_TRUE(app_testing::waitUntilActive(window.get()));
+    for (int page = 0; page <= 4; ++page) {
+        for (const ClosingCase &c : closings) {
+            SCOPED_TRACE(std::string(c.name) + " on page " + std::to_string(page));
+            for (auto &support : state.SupportDesigns) {
+                support.PNO = 0;
+                support.FootingType = 1;
+            }
+            open(app_testing::sampleDesign());
+            EditResultDialog &d = click(page);
+            const int before = adjusted(page);
+            // Typed values: 1200, then 1300; on the spacing page the end of
+            // the range the spacing is not at.
+            const auto typed = [&](int value) {
+                const int min = static_cast<int>(d.scroll(3).min());
+                return page != 1 ? value : adjusted(1) == min ? static_cast<int>(d.scroll(3).max()) : min;
+            };
+            const int changed = change(d, page, typed(1200));
+            ASSERT_NE(changed, before);
+            EXPECT_EQ(adjusted(page), changed);
+            close(d, c.how);
+            ASSERT_FALSE(d.isVisible());
+            EXPECT_EQ(adjusted(page), c.keeps ? changed : before);
+
+            state.DesignChanged = 0;
+            click(page);
+            QWidget *expected = page >= 1 && page <= 3 ? static_cast<QWidget *>(d.entry(2 * page + 1)) : d.okButton();
+            EXPECT_EQ(QApplication::focusWidget(), expected);
+            const int kept = adjusted(page);
+            const int wanted = change(d, page, typed(1300));
+            EXPECT_NE(wanted, kept);
+            key(Qt::Key_Return);
+            EXPECT_FALSE(d.isVisible());
+            EXPECT_EQ(adjusted(page), wanted);
+            EXPECT_NE(state.DesignChanged, 0);
+            if (page >= 1 && page <= 3) {
+                EXPECT_EQ(d.entry(2 * page + 1)->text(), QString::number(wanted));
+            }
+        }
+    }
+}
+
+// Enter waits while OK is disabled by an out-of-range entry, and presses it
+// once the entry is valid again; Esc still cancels.
+TEST_F(KeysAtEveryShowing, EntryTakesKeysAtEveryShowingEnterWaitsForAValidNumber)
+{
+    window->show();
+    ASSERT_TRUE(app_testing::waitUntilActive(window.get()));
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Esc" : "Enter");
+        open(app_testing::sampleDesign());
+        EditResultDialog &d = click(2);
+        QTest::keyClicks(QApplication::focusWidget(), "5");
+        ASSERT_FALSE(d.okButton()->isEnabled());
+        key(Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(state.CurrentDesign.RoadHeight, 1500);
+        EXPECT_EQ(state.DesignChanged, 0);
+        QTest::keyClicks(QApplication::focusWidget(), "000");
+        EXPECT_TRUE(d.okButton()->isEnabled());
+        EXPECT_EQ(state.CurrentDesign.RoadHeight, 5000);
+        key(escape ? Qt::Key_Escape : Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(state.CurrentDesign.RoadHeight, escape ? 1500 : 5000);
+        EXPECT_EQ(state.DesignChanged != 0, !escape);
+    }
+}
