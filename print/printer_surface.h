@@ -22,7 +22,10 @@ public:
     // ".<file name>.<random>.part", which takes the file's name only when the
     // document has ended well: a job that fails, is aborted or is cut off
     // never leaves a broken PDF under the finished job's name, and a file
-    // already there is replaced only by a complete one.
+    // already there is replaced only by a complete one. Where the part file's
+    // name would pass the folder's limit on names, the file name in it is cut
+    // short by whole characters; a file name itself beyond the limit fails at
+    // the first page.
     static std::unique_ptr<PrinterSurface> ForPdf(const QString &path);
     ~PrinterSurface() override;
 
