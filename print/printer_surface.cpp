@@ -332,19 +332,21 @@ PrintTarget OpenPrintTarget(const QString &documentName)
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss"));
     target.pdfPath = QDir(folder).filePath(documentName + QStringLiteral(" ") + stamp + QStringLiteral(".pdf"));
     target.surface = PrinterSurface::ForPdf(target.pdfPath);
+    target.noPrinter = true;
     return target;
 }
 
-QString PrintedFileMessage(const QString &path)
+QString PrintedFileMessage(const PrintTarget &target)
 {
-    return QStringLiteral("No printer is configured. The pages were saved to ") + QDir::toNativeSeparators(path);
+    const QString saved = QStringLiteral("The pages were saved to ") + QDir::toNativeSeparators(target.pdfPath);
+    return target.noPrinter ? QStringLiteral("No printer is configured. ") + saved : saved;
 }
 
 void TellPrintedFile(const PrintTarget &target)
 {
     if (target.pdfPath.isEmpty() || !QFile::exists(target.pdfPath))
         return;
-    platform::showMessage(PrintedFileMessage(target.pdfPath), platform::MessageTitle(QStringLiteral("Print")),
+    platform::showMessage(PrintedFileMessage(target), platform::MessageTitle(QStringLiteral("Print")),
                           platform::MessageButtons::Ok, platform::MessageIcon::Information);
 }
 

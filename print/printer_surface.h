@@ -78,13 +78,17 @@ struct PrintTarget {
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<PrinterSurface> surface;
     QString pdfPath;  // empty for a printer
+    // The PDF stands in for a printer: none is configured and no file was
+    // chosen in "Print Setup".
+    bool noPrinter = false;
 };
 PrintTarget OpenPrintTarget(const QString &documentName);
 
 // After EndDoc: tells the engineer where a PDF went (nothing for a printer).
 void TellPrintedFile(const PrintTarget &target);
 
-// The message text that names the PDF file.
-QString PrintedFileMessage(const QString &path);
+// The message text that names the PDF file, saying why the pages went to a
+// file only when no printer is configured.
+QString PrintedFileMessage(const PrintTarget &target);
 
 } // namespace print

@@ -377,7 +377,7 @@ TEST_P(PdfJobFile, TakesItsNameOnlyWhenTheDocumentEndedWell)
         EXPECT_TRUE(bytes.startsWith("%PDF"));
         EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF")) << "a complete document";
         ASSERT_EQ(messages.calls.size(), 1u);
-        EXPECT_EQ(messages.calls[0].text, print::PrintedFileMessage(target.pdfPath));
+        EXPECT_EQ(messages.calls[0].text, print::PrintedFileMessage(target));
     }
     if (c.target == PdfTarget::PrintSetupFile) {
         EXPECT_EQ(print::JobPrinter().outputFileName(), named) << "the printer keeps the file chosen in Print Setup";
@@ -528,7 +528,7 @@ TEST(PrintTarget, PdfInTheConfiguredFolderWhenNoPrinter)
     testing_support::RecordingMessages messages;
     print::TellPrintedFile(target);
     ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text, print::PrintedFileMessage(target.pdfPath));
+    EXPECT_EQ(messages.calls[0].text, print::PrintedFileMessage(target));
     EXPECT_TRUE(messages.calls[0].text.contains(QDir::toNativeSeparators(target.pdfPath)));
 }
 
