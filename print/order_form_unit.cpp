@@ -95,9 +95,10 @@ PrintJobResult RunOrderPrintUnit(platform::SqlConnection &db, const OrderSurface
         result.message = message;
         return result;
     };
+    auto failBeforePages = [&](const QString &reason) { return fail(PrintJobFailedMessage(reason)); };
     platform::SqlTransaction transaction(db);
     if (!transaction.status().ok())
-        return fail(transaction.status().text());
+        return failBeforePages(transaction.status().text());
     std::vector<OrderFormRow> rows;
     platform::SqlStatus s = SelectedOrderRows(db, rows);
     if (s.ok())
@@ -106,20 +107,21 @@ PrintJobResult RunOrderPrintUnit(platform::SqlConnection &db, const OrderSurface
     if (s.ok())
         s = SelectedOrderRows(db, rows);
     if (!s.ok())
-        return fail(s.text());
+        return failBeforePages(s.text());
     if (!rows.empty()) {
         const std::unique_ptr<PageSurface> surface = open();
         if (!surface)
-            return fail(QStringLiteral("No printer or file is available for the order form."));
+            return failBeforePages(QStringLiteral("No printer or file is available for the order form."));
         result = PrintOrderForms(*surface, db, rows);
         if (!result.ok)
-            return fail(result.message);
+            return failBeforePages(result.message);
     }
     s = ClearPrintFlags(db);
     if (s.ok())
         s = transaction.commit();
+    // The document is out by now and cannot be called back.
     if (!s.ok())
-        return fail(s.text());
+        return fail(PrintStatusNotRecordedMessage(s.text(), result.pages > 0));
     return result;
 }
 

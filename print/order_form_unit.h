@@ -38,7 +38,9 @@ platform::SqlStatus ResetUnprintedOrders(platform::SqlConnection &db);
 // read, stamped, printed by PrintOrderForms on the surface `open` gives, and
 // every flag is cleared. A failure rolls everything back (stamps, numbers,
 // ticks and Selected stay as they were for a retry), drops the document and
-// finishes the progress display; the result carries the message to show.
+// finishes the progress display; the result carries the message to show, in
+// the words of the other print jobs (PrintJobFailedMessage, or
+// PrintStatusNotRecordedMessage once the pages are out).
 using OrderSurfaceFactory = std::function<std::unique_ptr<PageSurface>()>;
 PrintJobResult RunOrderPrintUnit(platform::SqlConnection &db, const OrderSurfaceFactory &open, const QString &reqNo,
                                  const QDate &date);

@@ -5,6 +5,25 @@
 
 namespace print {
 
+QString PrintErrorTitle()
+{
+    return platform::MessageTitle(QStringLiteral("Print Error"));
+}
+
+QString PrintJobFailedMessage(const QString &reason)
+{
+    return QStringLiteral("The print job failed: %1\n"
+                          "No print status was recorded and the signs stay selected.")
+        .arg(reason);
+}
+
+QString PrintStatusNotRecordedMessage(const QString &reason, bool printed)
+{
+    return printed ? QStringLiteral("The pages were printed, but their print status could not be recorded: %1")
+                         .arg(reason)
+                   : QStringLiteral("The print status could not be recorded: %1").arg(reason);
+}
+
 PrintJobResult PrintEachDesign(PageSurface &s, platform::SqlConnection &db,
                                const std::vector<database::StoredDesignKey> &keys,
                                const std::function<void()> &beginDocument,

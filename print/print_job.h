@@ -23,6 +23,15 @@ struct PrintJobResult {
     int pages = 0;     // pages printed
 };
 
+// The failure messages of every print job, alike for every form, and their
+// title.
+QString PrintErrorTitle();
+// A job stopped before its pages were out; all it wrote was taken back.
+QString PrintJobFailedMessage(const QString &reason);
+// The statements at the end of a job failed; `printed` when the pages had
+// already reached the printer or file.
+QString PrintStatusNotRecordedMessage(const QString &reason, bool printed);
+
 // Prints the design of each key, in order, as one document on `surface`. No
 // key: nothing is called, no document and no progress. Otherwise progress
 // starts, `beginDocument` sets up the first page, and each design is loaded

@@ -21,6 +21,10 @@
 #include <system_error>
 #include <utility>
 
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
+
 namespace print {
 
 namespace {
@@ -30,17 +34,43 @@ QColor ToColour(int32_t value)
     return QColor(engine::ColourRed(value), engine::ColourGreen(value), engine::ColourBlue(value));
 }
 
-// A hidden name beside `path` that no file has yet.
+// The longest file name, in bytes, the folder of `path` takes.
+qsizetype NameLimit(const QString &path)
+{
+    qsizetype limit = 255;
+#if defined(Q_OS_UNIX)
+    const long max = ::pathconf(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), _PC_NAME_MAX);
+    if (max > 0)
+        limit = static_cast<qsizetype>(max);
+#endif
+    return limit;
+}
+
+// A hidden name beside `path` that no file has yet: ".<file name>.<random>.part",
+// the file name cut short by whole characters where the part file's name
+// would pass the folder's limit. Empty when the file's own name passes it.
 QString PartFileName(const QString &path)
 {
     const QFileInfo info(path);
+    const qsizetype limit = NameLimit(path);
+    if (QFile::encodeName(info.fileName()).size() > limit)
+        return {};
     static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    static constexpr qsizetype RandomLength = 6;
+    // The leading dot, then ".<random>.part" after the name.
+    const qsizetype room = limit - 1 - (1 + RandomLength + 5);
+    QString stem = info.fileName();
+    while (!stem.isEmpty() && QFile::encodeName(stem).size() > room) {
+        // A letter outside the basic plane is two UTF-16 units: both go.
+        stem.chop(stem.size() > 1 && stem.back().isLowSurrogate() && stem[stem.size() - 2].isHighSurrogate() ? 2
+                                                                                                                 : 1);
+    }
     QString name;
     do {
         QString random;
-        for (int i = 0; i < 6; ++i)
+        for (qsizetype i = 0; i < RandomLength; ++i)
             random += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
-        name = info.dir().filePath(QStringLiteral(".") + info.fileName() + QStringLiteral(".") + random +
+        name = info.dir().filePath(QStringLiteral(".") + stem + QStringLiteral(".") + random +
                                    QStringLiteral(".part"));
     } while (QFileInfo::exists(name));
     return name;
@@ -114,12 +144,18 @@ void PrinterSurface::beginPage(int, int16_t orientation)
         printer_.setPageOrientation(wanted);
     if (!begun_) {
         const QString file = pdfPath();
+        bool started = true;
         if (!file.isEmpty()) {
-            finalPath_ = file;
-            partPath_ = PartFileName(file);
-            printer_.setOutputFileName(partPath_);
+            const QString part = PartFileName(file);
+            // A name the folder cannot hold is not written at all.
+            started = !part.isEmpty();
+            if (started) {
+                finalPath_ = file;
+                partPath_ = part;
+                printer_.setOutputFileName(partPath_);
+            }
         }
-        if (!painter_.begin(&printer_)) {
+        if (!started || !painter_.begin(&printer_)) {
             closePartFile(false);
             setFailure(file.isEmpty() ? QStringLiteral("The printer could not be started.")
                                       : QStringLiteral("The printed pages could not be written to ") + file);
@@ -296,19 +332,21 @@ PrintTarget OpenPrintTarget(const QString &documentName)
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss"));
     target.pdfPath = QDir(folder).filePath(documentName + QStringLiteral(" ") + stamp + QStringLiteral(".pdf"));
     target.surface = PrinterSurface::ForPdf(target.pdfPath);
+    target.noPrinter = true;
     return target;
 }
 
-QString PrintedFileMessage(const QString &path)
+QString PrintedFileMessage(const PrintTarget &target)
 {
-    return QStringLiteral("No printer is configured. The pages were saved to ") + QDir::toNativeSeparators(path);
+    const QString saved = QStringLiteral("The pages were saved to ") + QDir::toNativeSeparators(target.pdfPath);
+    return target.noPrinter ? QStringLiteral("No printer is configured. ") + saved : saved;
 }
 
 void TellPrintedFile(const PrintTarget &target)
 {
     if (target.pdfPath.isEmpty() || !QFile::exists(target.pdfPath))
         return;
-    platform::showMessage(PrintedFileMessage(target.pdfPath), platform::MessageTitle(QStringLiteral("Print")),
+    platform::showMessage(PrintedFileMessage(target), platform::MessageTitle(QStringLiteral("Print")),
                           platform::MessageButtons::Ok, platform::MessageIcon::Information);
 }
 

@@ -22,7 +22,10 @@ public:
     // ".<file name>.<random>.part", which takes the file's name only when the
     // document has ended well: a job that fails, is aborted or is cut off
     // never leaves a broken PDF under the finished job's name, and a file
-    // already there is replaced only by a complete one.
+    // already there is replaced only by a complete one. Where the part file's
+    // name would pass the folder's limit on names, the file name in it is cut
+    // short by whole characters; a file name itself beyond the limit fails at
+    // the first page.
     static std::unique_ptr<PrinterSurface> ForPdf(const QString &path);
     ~PrinterSurface() override;
 
@@ -75,13 +78,17 @@ struct PrintTarget {
     std::unique_ptr<QPrinter> printer;
     std::unique_ptr<PrinterSurface> surface;
     QString pdfPath;  // empty for a printer
+    // The PDF stands in for a printer: none is configured and no file was
+    // chosen in "Print Setup".
+    bool noPrinter = false;
 };
 PrintTarget OpenPrintTarget(const QString &documentName);
 
 // After EndDoc: tells the engineer where a PDF went (nothing for a printer).
 void TellPrintedFile(const PrintTarget &target);
 
-// The message text that names the PDF file.
-QString PrintedFileMessage(const QString &path);
+// The message text that names the PDF file, saying why the pages went to a
+// file only when no printer is configured.
+QString PrintedFileMessage(const PrintTarget &target);
 
 } // namespace print

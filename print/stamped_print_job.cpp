@@ -15,11 +15,9 @@ StampedJobResult Fail(PageSurface &surface, StampedJobResult result, const QStri
     result.ok = false;
     result.designs = 0;
     result.pages = 0;
-    result.message = QStringLiteral("The print job failed: %1\n"
-                                    "No print status was recorded and the signs stay selected.")
-                         .arg(reason);
+    result.message = PrintJobFailedMessage(reason);
     ShowProgress(0, platform::ProgressFinish);
-    platform::showMessage(result.message, PrintMessageTitle(), platform::MessageButtons::Ok,
+    platform::showMessage(result.message, PrintErrorTitle(), platform::MessageButtons::Ok,
                           platform::MessageIcon::Critical);
     return result;
 }
@@ -37,11 +35,6 @@ StampedPrintJob FormPrintJob(std::vector<StampValue> (*stamps)(const QDate &day)
 }
 
 } // namespace
-
-QString PrintMessageTitle()
-{
-    return platform::MessageTitle(QStringLiteral("Print error"));
-}
 
 StampedJobResult RunStampedPrintJob(platform::SqlConnection &db, PageSurface &surface, const StampedPrintJob &job,
                                     const QDate &day)
@@ -76,13 +69,9 @@ StampedJobResult RunStampedPrintJob(platform::SqlConnection &db, PageSurface &su
         // The document is complete and cannot be called back.
         result.ok = false;
         result.printedNotRecorded = result.pages > 0;
-        result.message = result.printedNotRecorded
-                             ? QStringLiteral("The pages were printed, but their print status could not be "
-                                              "recorded: %1")
-                                   .arg(s.text())
-                             : QStringLiteral("The print status could not be recorded: %1").arg(s.text());
+        result.message = PrintStatusNotRecordedMessage(s.text(), result.printedNotRecorded);
         ShowProgress(0, platform::ProgressFinish);
-        platform::showMessage(result.message, PrintMessageTitle(), platform::MessageButtons::Ok,
+        platform::showMessage(result.message, PrintErrorTitle(), platform::MessageButtons::Ok,
                               platform::MessageIcon::Critical);
     }
     return result;

@@ -57,7 +57,4 @@ StampedPrintJob SummaryFormPrintJob();
 // from the sign order form dialog, which builds its own job.
 StampedPrintJob PrintJobOfKind(int printFormType);
 
-// The title of the print messages.
-QString PrintMessageTitle();
-
 } // namespace print

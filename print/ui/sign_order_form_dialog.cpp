@@ -317,8 +317,7 @@ void Form10::reject()
 
 void Form10::fail(const QString &text)
 {
-    platform::showMessage(text, platform::MessageTitle(QStringLiteral("Print Error")), platform::MessageButtons::Ok,
-                          platform::MessageIcon::Critical);
+    platform::showMessage(text, PrintErrorTitle(), platform::MessageButtons::Ok, platform::MessageIcon::Critical);
 }
 
 void ShowSignOrderForm(platform::SqlConnection &db, SignOrderServices services, QWidget *parent)

@@ -374,7 +374,8 @@ TEST_F(SignOrderFormTest, AFailingPrinterLeavesStampsAndKeepsTheSelectionForARet
     QTest::keyClicks(d->requisitionBox(), "R9");
     QTest::mouseClick(d->printButton(), Qt::LeftButton);
     ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text, "The printer stopped on page 2.");
+    EXPECT_EQ(messages.calls[0].text, "The print job failed: The printer stopped on page 2.\n"
+                                      "No print status was recorded and the signs stay selected.");
     EXPECT_EQ(stored("J", "S", "P01", "OFormSP_Print_Status").toString(), "N");
     EXPECT_EQ(stored("J", "S", "P01", "OFormSP_ReqNo").toString(), "-");
     EXPECT_EQ(stored("J", "S", "P11", "OFormSP_Sel").toInt(), -1);
