@@ -41,51 +41,126 @@ void removeCreatedFile(const QString &path)
 // while the padding counted bytes or UTF-16 units, or by another program, can
 // hold key parts with fewer trailing blanks; padding them here keeps a key
 // typed again finding its design, and its rows, relations and new rows under
-// one text. Parents and children are padded alike, so relations hold. Where
-// padding would make two stored keys one, the file is left as it was.
-struct KeyPadding {
-    QString table;
-    QString sets;       // each key column padded
-    QString condition;  // some key column is short
+// one text.
+//
+// Two stored keys that differ only in trailing blanks (and letter case, as
+// the key columns compare) would become one when padded: "J1" and "J1 " of
+// two clients. Those, and only those, are left as they are; every other key
+// is padded. The clashing keys are gathered from all tables before any row
+// changes, and the decision is made per key, not per row: a job code is
+// padded in all five tables or in none, a design's section and sign position
+// in all four of its tables or in none (none when its job code clashes), so
+// parents and children keep matching and no two rows of a table can meet
+// under one key.
+struct KeyPaddingPlan {
+    QStringList shortKeyChecks;  // JOBS and LocDesData: is some key part short?
+    QStringList gather;          // fill the two scratch tables of clashing keys
+    QStringList updates;         // pad each table
+    QStringList cleanUp;         // drop the scratch tables
 };
 
-std::vector<KeyPadding> keyPaddings()
+const QLatin1String clashingJobs("temp.\"KeyPaddingClashingJobs\"");
+const QLatin1String clashingDesigns("temp.\"KeyPaddingClashingDesigns\"");
+
+// A key column padded to the key length.
+QString paddedColumn(const QString &column)
 {
-    static const char *const keyParts[] = {"Job_Code", "Job_Section", "Sign_Pos"};
-    const QString blanks(DesignKeyLength, QLatin1Char(' '));
-    std::vector<KeyPadding> paddings;
+    return QStringLiteral("%1 || substr('%2', 1, %3 - length(%1))")
+        .arg(column, QString(DesignKeyLength, QLatin1Char(' ')))
+        .arg(DesignKeyLength);
+}
+
+QString trimmedList(const QStringList &columns, bool collated)
+{
+    QStringList parts;
+    for (const QString &c : columns)
+        parts << (collated ? QStringLiteral("rtrim(%1) COLLATE NOCASE") : QStringLiteral("rtrim(%1)")).arg(c);
+    return parts.join(QStringLiteral(", "));
+}
+
+// Fills `scratch` with the trimmed form of every key (the `columns` of all
+// `tables`) that some other stored key shares: padding would merge them.
+// UNION keeps each stored key once, compared as the key columns compare.
+QString gatherClashes(const QString &scratch, const QStringList &columns, const QStringList &tables)
+{
+    QStringList selects;
+    for (const QString &t : tables)
+        selects << QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QStringLiteral(", ")), t);
+    return QStringLiteral("INSERT INTO %1 SELECT %2 FROM (%3) GROUP BY %4 HAVING count(*) > 1")
+        .arg(scratch, trimmedList(columns, false), selects.join(QStringLiteral(" UNION ")), trimmedList(columns, true));
+}
+
+// True for a row whose key is among the clashing keys in `scratch`.
+QString clashes(const QString &scratch, const QStringList &columns)
+{
+    const QString row = trimmedList(columns, true);
+    return QStringLiteral("%1 IN (SELECT * FROM %2)")
+        .arg(columns.size() == 1 ? row : QStringLiteral("(%1)").arg(row), scratch);
+}
+
+KeyPaddingPlan keyPaddingPlan()
+{
+    const QString job = QStringLiteral("\"Job_Code\"");
+    const QStringList designParts{QStringLiteral("\"Job_Section\""), QStringLiteral("\"Sign_Pos\"")};
+    const QStringList designKey = QStringList{job} + designParts;
+    QStringList jobTables;
+    QStringList designTables;
     for (const TableDef &t : SchemaTables()) {
-        QStringList sets, shortParts;
+        const QString table = QStringLiteral("\"%1\"").arg(QLatin1String(t.name));
         for (const ColumnDef &c : t.columns) {
-            for (const char *part : keyParts) {
-                if (qstrcmp(c.name, part) != 0)
-                    continue;
-                const QString column = QStringLiteral("\"%1\"").arg(QLatin1String(part));
-                sets << QStringLiteral("%1 = %1 || substr('%2', 1, %3 - length(%1))")
-                            .arg(column, blanks)
-                            .arg(DesignKeyLength);
-                shortParts << QStringLiteral("length(%1) < %2").arg(column).arg(DesignKeyLength);
+            if (qstrcmp(c.name, "Job_Code") == 0)
+                jobTables << table;
+            if (qstrcmp(c.name, "Sign_Pos") == 0)
+                designTables << table;
+        }
+    }
+
+    KeyPaddingPlan plan;
+    plan.gather << QStringLiteral("CREATE TEMP TABLE %1 (\"Job_Code\" TEXT COLLATE NOCASE)").arg(clashingJobs)
+                << QStringLiteral("CREATE TEMP TABLE %1 (\"Job_Code\" TEXT COLLATE NOCASE, \"Job_Section\" TEXT "
+                                  "COLLATE NOCASE, \"Sign_Pos\" TEXT COLLATE NOCASE)")
+                       .arg(clashingDesigns)
+                << gatherClashes(clashingJobs, {job}, jobTables)
+                << gatherClashes(clashingDesigns, designKey, designTables);
+    plan.cleanUp << QStringLiteral("DROP TABLE IF EXISTS %1").arg(clashingJobs)
+                 << QStringLiteral("DROP TABLE IF EXISTS %1").arg(clashingDesigns);
+
+    const QString jobClash = clashes(clashingJobs, {job});
+    const QString designClash = QStringLiteral("%1 OR %2").arg(jobClash, clashes(clashingDesigns, designKey));
+    const auto padUnless = [](const QString &column, const QString &clash) {
+        return QStringLiteral("%1 = CASE WHEN %2 THEN %1 ELSE %3 END").arg(column, clash, paddedColumn(column));
+    };
+    const auto isShort = [](const QString &column) {
+        return QStringLiteral("length(%1) < %2").arg(column).arg(DesignKeyLength);
+    };
+    for (const QString &table : jobTables) {
+        QStringList sets{padUnless(job, jobClash)};
+        QStringList shortParts{isShort(job)};
+        if (designTables.contains(table)) {
+            for (const QString &part : designParts) {
+                sets << padUnless(part, designClash);
+                shortParts << isShort(part);
             }
         }
-        if (!sets.isEmpty())
-            paddings.push_back({QStringLiteral("\"%1\"").arg(QLatin1String(t.name)), sets.join(QStringLiteral(", ")),
-                                shortParts.join(QStringLiteral(" OR "))});
+        const QString condition = shortParts.join(QStringLiteral(" OR "));
+        plan.updates << QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                            .arg(table, sets.join(QStringLiteral(", ")), condition);
+        if (table == QLatin1String("\"JOBS\"") || table == QLatin1String("\"LocDesData\""))
+            plan.shortKeyChecks << QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(table, condition);
     }
-    return paddings;
+    return plan;
 }
 
 SqlStatus padStoredKeys(SqlConnection &db)
 {
-    static const std::vector<KeyPadding> paddings = keyPaddings();
+    static const KeyPaddingPlan plan = keyPaddingPlan();
     // Every design row's key is that of a row of JOBS and of LocDesData (the
     // relations hold once the schema is current), so when those two hold no
     // short key, no table does; a large file is then not read through.
     bool anyShort = false;
-    for (const KeyPadding &p : paddings) {
-        if (p.table != QLatin1String("\"JOBS\"") && p.table != QLatin1String("\"LocDesData\""))
-            continue;
+    for (const QString &check : plan.shortKeyChecks) {
         platform::SqlRows rows;
-        SqlStatus s = db.select(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(p.table, p.condition), {}, rows);
+        SqlStatus s = db.select(check, {}, rows);
         if (!s.ok())
             return s;
         anyShort = anyShort || !rows.empty();
@@ -96,13 +171,19 @@ SqlStatus padStoredKeys(SqlConnection &db)
     SqlStatus s = db.exec(QStringLiteral("SAVEPOINT pad_keys"));
     if (!s.ok())
         return s;
-    for (const KeyPadding &p : paddings) {
-        s = db.exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(p.table, p.sets, p.condition));
+    for (const QString &sql : plan.gather + plan.updates) {
+        s = db.exec(sql);
         if (!s.ok())
             break;
     }
+    // Clashing keys are left out, so no padded key can meet another; should
+    // a file still hold two that do, the keys stay as they were.
     if (!s.ok() && s.code() == platform::SqliteConstraint)
         s = db.exec(QStringLiteral("ROLLBACK TO pad_keys"));
+    for (const QString &sql : plan.cleanUp) {
+        if (s.ok())
+            s = db.exec(sql);
+    }
     const SqlStatus released = db.exec(QStringLiteral("RELEASE pad_keys"));
     return s.ok() ? released : s;
 }

@@ -31,6 +31,25 @@ StoreResult Refuse(const QString &message)
     return {StoreOutcome::Refused, message, {}};
 }
 
+// Key parts as the engineer typed them: the stored padding left off.
+QString ShownPart(const QString &part)
+{
+    QString p = PadKey(part);
+    while (p.endsWith(QLatin1Char(' ')))
+        p.chop(1);
+    return p;
+}
+
+// The first `level` parts of a key, as the browser shows its path.
+QString ShownKey(const StoredDesignKey &key, int level)
+{
+    const QString parts[3] = {ShownPart(key.JobCode), ShownPart(key.JobSection), ShownPart(key.SignPos)};
+    QStringList shown;
+    for (int i = 0; i < level && i < 3; ++i)
+        shown << parts[i];
+    return shown.join(QStringLiteral(" / "));
+}
+
 StoreResult Fail(const QString &what, const SqlStatus &status)
 {
     QString message = what;
@@ -93,6 +112,8 @@ const QString LocationOfKey = QStringLiteral("SELECT 1 FROM LocDesData WHERE ") 
 // The rows of a job (level 1), a job section (2) or a sign position (3),
 // bound with the first `level` padded key parts.
 const char *const LevelSelection[] = {"", JobKeyCondition, "Job_Code = ? AND Job_Section = ?", DesignKeyCondition};
+// What a level names, in the messages.
+const char *const LevelName[] = {"", "job", "job section", "sign position"};
 
 // Fails the steps when a table of the design still holds a row of the
 // selection after a delete or rename reached it through the cascading
@@ -282,6 +303,16 @@ void ApplyRows(const StoredRows &rows, const StoredDesignKey &key, engine::Desig
 
 const QString LoadFailed = QStringLiteral("The stored design could not be read. The open design has not been changed.");
 
+// A key that selects no row of any of the three tables names no design:
+// loading it would put an empty design in place of the open one.
+std::optional<QString> NothingStored(const StoredRows &rows, const StoredDesignKey &key)
+{
+    if (rows.support || !rows.signs.empty() || rows.location)
+        return std::nullopt;
+    return QStringLiteral("No design is stored under %1. The open design has not been changed.")
+        .arg(ShownKey(key, LevelSignPosition));
+}
+
 } // namespace
 
 platform::SqlStatus IsDesignStored(platform::SqlConnection &db, const StoredDesignKey &key, bool &stored)
@@ -314,6 +345,20 @@ StoreResult DeleteStoredSign(platform::SqlConnection &db, int Level, const Store
     if (!transaction.status().ok())
         return Fail(failed, transaction.status());
     Steps steps{db, {}};
+    if (Level >= LevelJob && Level <= LevelSignPosition) {
+        // Deleting what is not stored would delete nothing and say it did.
+        const QVariantList params =
+            QVariantList{PadKey(key.JobCode), PadKey(key.JobSection), PadKey(key.SignPos)}.mid(0, Level);
+        const bool stored = steps.exists(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1")
+                                             .arg(QLatin1String(Level == LevelJob ? "JOBS" : "LocDesData"),
+                                                  QLatin1String(LevelSelection[Level])),
+                                         params);
+        if (!steps.status.ok())
+            return Fail(failed, steps.status);
+        if (!stored)
+            return Refuse(QStringLiteral("The %1 \"%2\" to be deleted is not stored. Nothing has been deleted.")
+                              .arg(QLatin1String(LevelName[Level]), ShownKey(key, Level)));
+    }
     DeleteSteps(steps, Level, key);
     return Commit(transaction, steps.status, failed);
 }
@@ -335,14 +380,11 @@ StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const Store
 
     // Level 1 names a JOBS row; levels 2 and 3 name location rows, and the
     // rows below follow by the cascading updates.
-    static const char *const what[] = {"", "job", "job section", "sign position"};
     static const char *const column[] = {"", "Job_Code", "Job_Section", "Sign_Pos"};
     const QString old = Level == LevelJob ? job : Level == LevelJobSection ? section : pos;
     const QString target = PadKey(Level == LevelJob          ? newName.JobCode
                                   : Level == LevelJobSection ? newName.JobSection
                                                              : newName.SignPos);
-    if (target == old)
-        return {};
     const QVariantList source = QVariantList{job, section, pos}.mid(0, Level);
     QVariantList renamed = source;
     renamed[Level - 1] = target;
@@ -350,17 +392,20 @@ StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const Store
     const QString stored =
         QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(table, QLatin1String(LevelSelection[Level]));
     const bool sourceStored = steps.exists(stored, source);
-    const bool targetStored = !SameIgnoringCase(target, old) && steps.exists(stored, renamed);
+    const bool targetStored = sourceStored && !SameIgnoringCase(target, old) && steps.exists(stored, renamed);
     if (!steps.status.ok())
         return Fail(failed, steps.status);
 
     if (!sourceStored)
         return Refuse(QStringLiteral("The %1 \"%2\" to be renamed is no longer stored. Nothing has been renamed.")
-                          .arg(QLatin1String(what[Level]), old.trimmed()));
+                          .arg(QLatin1String(LevelName[Level]), old.trimmed()));
     if (targetStored)
         return Refuse(QStringLiteral("A %1 named \"%2\" is already stored there. Choose another name; nothing has "
                                      "been renamed.")
-                          .arg(QLatin1String(what[Level]), target.trimmed()));
+                          .arg(QLatin1String(LevelName[Level]), target.trimmed()));
+    // The same name again changes nothing.
+    if (target == old)
+        return {};
 
     const QVariantList params = QVariantList{target} + source;
     steps.exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3")
@@ -421,6 +466,8 @@ StoreResult ReadStoredDesign(platform::SqlConnection &db, engine::DesignState &s
     const SqlStatus status = ReadRows(db, key, rows, false);
     if (!status.ok())
         return Fail(LoadFailed, status);
+    if (const auto nothing = NothingStored(rows, key))
+        return Refuse(*nothing);
     if (const auto fault = FirstFault(rows.support, rows.signs, rows.location))
         return Refuse(StoredValueFaultMessage(key, *fault));
     if (state.CurrentSupportType < 1 || state.CurrentSupportType > 4)
@@ -436,8 +483,10 @@ StoreResult LoadSignDesign(platform::SqlConnection &db, engine::DesignState &sta
     const SqlStatus status = ReadRows(db, key, rows, true);
     if (!status.ok())
         return Fail(LoadFailed, status);
-    // A value its record field cannot hold: refused before the open design
-    // is touched.
+    // Nothing stored, or a value its record field cannot hold: refused
+    // before the open design is touched.
+    if (const auto nothing = NothingStored(rows, key))
+        return Refuse(*nothing);
     if (const auto fault = FirstFault(rows.support, rows.signs, rows.location))
         return Refuse(StoredValueFaultMessage(key, *fault));
     engine::ResetDesignData(state, defaults);

@@ -43,7 +43,8 @@ enum StoreLevel { LevelJob = 1, LevelJobSection = 2, LevelSignPosition = 3 };
 // Deletes a whole job (1), a job section (2) or a sign position (3); the rows
 // below follow by the cascading relations. A job left without any location
 // row loses its JOBS row. Reports ShowProgress(80, 2). Any other level only
-// does the last two steps. Deleting what is not stored is not an error.
+// does the last two steps. Refused, with a message and nothing deleted, when
+// nothing is stored at that level under the key (levels 1 to 3).
 // Failed, with nothing deleted, when a table of the design is missing or
 // still holds rows of what was deleted (the cascade did not reach it).
 [[nodiscard]] StoreResult DeleteStoredSign(platform::SqlConnection &db, int Level, const StoredDesignKey &key);
@@ -52,7 +53,8 @@ enum StoreLevel { LevelJob = 1, LevelJobSection = 2, LevelSignPosition = 3 };
 // oldName to the part of newName at that level; the rows below follow by the
 // cascading updates. Refused, with a message and nothing changed, when the
 // source is no longer stored or the new name is already in use there.
-// A name equal to the old one changes nothing and is not an error.
+// A name equal to the old one of a stored source changes nothing and is not
+// an error.
 // Failed, with nothing renamed, when a table of the design is missing or
 // still holds rows under the old name.
 [[nodiscard]] StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const StoredDesignKey &oldName,
@@ -83,8 +85,8 @@ extern const char *const ReplaceDesignTitle;
 // `defaults`, reads the support, sign and location rows into it (the support
 // kind, the stiffener limits and the key from the stored rows), then runs the
 // design for the four kinds (RunDesign, RedesignWithMorePosts). Reports
-// ShowProgress(35, 2) and (75, 2). A key with no stored rows loads the reset
-// design. When the rows cannot be read the open design is left untouched
+// ShowProgress(35, 2) and (75, 2). A key with no stored rows is refused with
+// a message. When the rows cannot be read the open design is left untouched
 // and the failure is returned; so is it, Refused with a message naming the
 // key and the column, when a stored number lies outside the range of the
 // record field it goes into.
@@ -92,7 +94,8 @@ extern const char *const ReplaceDesignTitle;
                                          const engine::DefaultValues &defaults, const StoredDesignKey &key);
 
 // The reading part of LoadSignDesign without the reset and the design run:
-// the stored rows of key placed into a state as they are.
+// the stored rows of key placed into a state as they are (refused, as a
+// load is, when the key has no stored rows).
 [[nodiscard]] StoreResult ReadStoredDesign(platform::SqlConnection &db, engine::DesignState &state,
                                            const StoredDesignKey &key);
 

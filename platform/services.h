@@ -38,6 +38,10 @@ struct FileRequest {
     QString title;
     QString filter;         // e.g. "Database (*.mdb)"
     QString initialPath;
+    // Added after a dot to a new name chosen without an extension, as save
+    // dialogs do, so that the filter shows the file again; e.g. "mdb". A name
+    // with an extension, or naming an existing file, is kept as it is.
+    QString defaultSuffix;
 };
 
 class FileChooser {

@@ -216,8 +216,11 @@ void JobManagementDialog::browse()
     const bool wasOpen = CurrentDatabase() != nullptr;
     QString tryPath = CurrentDatabasePath;
     for (;;) {
+        // A new name typed without an extension gets ".mdb", so that the
+        // filter finds the file again.
         const std::optional<QString> chosen = platform::fileChooser().chooseOpenFile(
-            {QStringLiteral("Choose a Database"), QStringLiteral("Databases (*.mdb)"), tryPath});
+            {QStringLiteral("Choose a Database"), QStringLiteral("Databases (*.mdb)"), tryPath,
+             QStringLiteral("mdb")});
         if (!chosen) {
             restoreAfterFailedBrowse(rememberedPath, wasOpen);
             return;

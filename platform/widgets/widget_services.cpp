@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -100,6 +101,11 @@ std::optional<QString> QtFileChooser::chooseOpenFile(const FileRequest &request)
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.front().isEmpty())
         return std::nullopt;
+    // The suffix is added here rather than by the dialog, which would add it
+    // to an existing file's name as well and so lead to another file.
+    const QFileInfo file(chosen.front());
+    if (!request.defaultSuffix.isEmpty() && !file.exists() && !file.fileName().contains(QLatin1Char('.')))
+        return chosen.front() + QLatin1Char('.') + request.defaultSuffix;
     return chosen.front();
 }
 

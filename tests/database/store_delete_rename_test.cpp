@@ -62,9 +62,14 @@ TEST_F(DeleteRenameTest, DeletingAJobRemovesAllItsRows)
     EXPECT_EQ(count("SupDesData"), 1);
     EXPECT_EQ(count("SignDesData"), 1);
     EXPECT_EQ(count("PrintRecord"), 1);
-    // Deleting what is not stored is no error.
-    EXPECT_TRUE(database::DeleteStoredSign(db(), LevelJob, Key("NONE", "", "")).ok());
-    EXPECT_TRUE(messages.calls.empty());
+    // Deleting what is not stored deletes nothing and says so.
+    const database::StoreResult none = database::DeleteStoredSign(db(), LevelJob, Key("NONE", "", ""));
+    EXPECT_EQ(none.outcome, StoreOutcome::Refused);
+    ASSERT_EQ(messages.calls.size(), 1U);
+    EXPECT_EQ(messages.calls[0].text,
+              QStringLiteral("The job \"NONE\" to be deleted is not stored. Nothing has been deleted."));
+    EXPECT_EQ(count("JOBS"), 1);
+    EXPECT_EQ(count("SignDesData"), 1);
 }
 
 TEST_F(DeleteRenameTest, RenamingAJobFollowsThroughAllFiveTables)

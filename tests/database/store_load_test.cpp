@@ -224,17 +224,23 @@ TEST_F(LoadTest, TextInNumberColumnsReadsTolerantly)
     EXPECT_EQ(s.SupportDesigns[1].PostSpacing, 1234);
 }
 
-TEST_F(LoadTest, NoRowsGiveTheResetDesign)
+// A key with no stored rows names no design: the load is refused with a
+// message instead of putting an empty design in place of the open one.
+TEST_F(LoadTest, NoRowsAreRefusedAndTheOpenDesignStays)
 {
     engine::DesignState s = SimpleDesign();
     s.StiffenerLimit = {0, 10, 20, 30, 40, 50};
     RunAsMainWindow(s);
-    ASSERT_TRUE(database::LoadSignDesign(db(), s, database::CurrentDefaultValues(), K).ok());
-    EXPECT_TRUE(s.CurrentDesign.JobCode.IsBlank());
-    EXPECT_EQ(s.CurrentDesign.NumFrontSigns, 0);
-    EXPECT_EQ(s.CurrentSupportType, 1);
-    EXPECT_EQ(s.DesignOpen, 0);
-    EXPECT_EQ(s.StiffenerLimit[2], 20);  // the limits in force stay
+    const engine::DesignState before = s;
+    const database::StoreResult r = database::LoadSignDesign(db(), s, database::CurrentDefaultValues(), K);
+    EXPECT_EQ(r.outcome, StoreOutcome::Refused);
+    ASSERT_EQ(messages.calls.size(), 1U);
+    EXPECT_EQ(messages.calls[0].text, r.message);
+    EXPECT_TRUE(r.message.startsWith(QStringLiteral("No design is stored under "))) << r.message.toStdString();
+    EXPECT_EQ(s.CurrentDesign, before.CurrentDesign);
+    EXPECT_EQ(s.SupportDesigns, before.SupportDesigns);
+    EXPECT_EQ(s.StiffenerLimit, before.StiffenerLimit);
+    EXPECT_EQ(s.DesignOpen, engine::FlagTrue);
     EXPECT_EQ(progress.calls, (std::vector<Call>{{35, 2}, {75, 2}}));
 }
 

@@ -76,6 +76,27 @@ protected:
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
 
+    // Every row of every design table, as text.
+    QStringList allRows()
+    {
+        QStringList out;
+        for (const char *table : {"JOBS", "LocDesData", "SupDesData", "SignDesData", "PrintRecord"}) {
+            if (!db().hasTable(QLatin1String(table)))
+                continue;
+            platform::SqlRows rows;
+            EXPECT_TRUE(db().select(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(table)), {},
+                                    rows)
+                            .ok());
+            for (const platform::SqlRow &row : rows) {
+                QStringList cells{QLatin1String(table)};
+                for (const QVariant &v : row)
+                    cells << v.toString();
+                out << cells.join(QLatin1Char('|'));
+            }
+        }
+        return out;
+    }
+
     engine::DesignState state;
     std::unique_ptr<StorageDialog> dialog;
     int loaded = 0;
@@ -447,29 +468,7 @@ struct DamageCase {
     const char *told;     // in the failure message
 };
 
-class DamagedFileTest : public StorageTest, public ::testing::WithParamInterface<DamageCase> {
-protected:
-    // Every row of every design table, as text.
-    QStringList allRows()
-    {
-        QStringList out;
-        for (const char *table : {"JOBS", "LocDesData", "SupDesData", "SignDesData", "PrintRecord"}) {
-            if (!db().hasTable(QLatin1String(table)))
-                continue;
-            platform::SqlRows rows;
-            EXPECT_TRUE(db().select(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(table)), {},
-                                    rows)
-                            .ok());
-            for (const platform::SqlRow &row : rows) {
-                QStringList cells{QLatin1String(table)};
-                for (const QVariant &v : row)
-                    cells << v.toString();
-                out << cells.join(QLatin1Char('|'));
-            }
-        }
-        return out;
-    }
-};
+class DamagedFileTest : public StorageTest, public ::testing::WithParamInterface<DamageCase> {};
 
 const char *const DropSupport = "DROP TABLE SupDesData";
 const char *const LooseSigns = "CREATE TABLE Loose AS SELECT * FROM SignDesData; DROP TABLE SignDesData; "
@@ -524,6 +523,123 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{LooseSigns, database::DeleteMode, "Brücke", "Süd", "", "", "SignDesData still holds rows"},
         DamageCase{LooseSigns, database::RenameMode, "Brücke", "Süd", "P2", "P9", "SignDesData still holds rows"},
         DamageCase{LooseSigns, database::RenameMode, "Brücke", "", "", "Straße", "SignDesData still holds rows"}));
+
+// ---- A file whose short keys clash when padded ----------------------------
+
+struct ClashCase {
+    int mode;                         // LoadMode, DeleteMode or RenameMode
+    const char *job, *section, *pos;  // the item chosen, its parts as stored
+    const char *newName;              // typed into the enabled box (rename)
+    const char *told;                 // the refusal; empty: the action is done
+};
+
+std::string ClashCaseName(const ::testing::TestParamInfo<ClashCase> &info)
+{
+    static const char *const modes[] = {"Load", "Save", "Delete", "SaveAs", "Rename"};
+    return modes[info.param.mode] + std::to_string(info.index);
+}
+
+class KeyPaddingClashTest : public StorageTest, public ::testing::WithParamInterface<ClashCase> {};
+
+// Another program stored "J1", "J2" and "Brücke" unpadded, and another
+// client's "J1 " beside "J1". Opened, the file has every key padded but the
+// two that padding would make one; those are listed as stored, and an action
+// on them is refused with a message, the open design and the file unchanged.
+TEST_P(KeyPaddingClashTest, OtherKeysArePaddedAndActionsOnAClashingKeyAreRefused)
+{
+    const ClashCase c = GetParam();
+    store("J1", "S1", "P1", 1800);
+    store("J2", "S1", "P1", 2200);
+    store("Brücke", "Süd", "P1", 2400);
+    exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    for (const char *table : {"JOBS", "LocDesData", "SupDesData", "SignDesData", "PrintRecord"}) {
+        const QString rest = qstrcmp(table, "JOBS") == 0
+                                 ? QString()
+                                 : QStringLiteral(", Job_Section = rtrim(Job_Section), Sign_Pos = rtrim(Sign_Pos)");
+        exec(QStringLiteral("UPDATE %1 SET Job_Code = rtrim(Job_Code)%2").arg(QLatin1String(table), rest));
+        exec(QStringLiteral("CREATE TEMP TABLE c AS SELECT * FROM %1 WHERE Job_Code = 'J1'").arg(QLatin1String(table)));
+        exec(QStringLiteral("UPDATE c SET Job_Code = 'J1 '"));
+        exec(QStringLiteral("INSERT INTO %1 SELECT * FROM c").arg(QLatin1String(table)));
+        exec(QStringLiteral("DROP TABLE c"));
+    }
+    database::CloseCurrentDatabase();
+    ASSERT_TRUE(database::OpenCurrentDatabase());
+    ASSERT_TRUE(messages.calls.empty());
+
+    EXPECT_EQ(value(QStringLiteral("SELECT group_concat(k, ',') FROM (SELECT Job_Code || '|' || Sign_Pos AS k "
+                                   "FROM SignDesData ORDER BY 1)"))
+                  .toString(),
+              QStringLiteral("Brücke         |P1             ,J1 |P1,J1|P1,J2             |P1             "));
+    EXPECT_TRUE(stored(Key("J2", "S1", "P1")));
+    EXPECT_TRUE(stored(Key("Brücke", "Süd", "P1")));
+    EXPECT_EQ(value(QStringLiteral("SELECT count(*) FROM pragma_foreign_key_check")).toInt(), 0);
+
+    open(c.mode);
+    QStringList jobs;
+    for (int i = 0; i < dialog->browser()->topLevelItemCount(); ++i)
+        jobs << dialog->browser()->topLevelItem(i)->text(0);
+    EXPECT_EQ(jobs, (QStringList{"Brücke", "J1", "J1", "J2"}));
+
+    int changed = 0;
+    QObject::connect(dialog.get(), &StorageDialog::storedDesignsChanged, [&] { ++changed; });
+    const engine::DesignState before = state;
+    const QStringList rowsBefore = allRows();
+    click(dialog->browser(), item(c.job, c.section, c.pos));
+    if (c.mode == database::RenameMode)
+        dialog->keyBox(*c.pos ? 2 : *c.section ? 1 : 0)->setText(QString::fromUtf8(c.newName));
+    if (c.mode == database::DeleteMode)
+        messages.script({MessageAnswer::Ok});
+    ASSERT_TRUE(action()->isEnabled());
+    messages.calls.clear();
+    action()->click();
+
+    if (*c.told) {
+        ASSERT_FALSE(messages.calls.empty());
+        EXPECT_EQ(messages.calls.back().text, QString::fromUtf8(c.told));
+        EXPECT_EQ(messages.calls.back().icon, platform::MessageIcon::Exclamation);
+        EXPECT_EQ(allRows(), rowsBefore);
+        EXPECT_EQ(state.CurrentDesign, before.CurrentDesign);
+        EXPECT_EQ(state.SupportDesigns, before.SupportDesigns);
+        EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(loaded + changed, 0);
+        expectIdle();
+        return;
+    }
+    // The padded keys are reached as the engineer sees them.
+    EXPECT_EQ(messages.calls.size(), c.mode == database::DeleteMode ? 1U : 0U);
+    EXPECT_FALSE(dialog->isVisible());
+    if (c.mode == database::LoadMode) {
+        EXPECT_EQ(loaded, 1);
+        EXPECT_EQ(state.CurrentDesign.JobCode.Trimmed(), c.job);
+        EXPECT_EQ(state.CurrentDesign.FrontSignWidth[1], 2200);
+    } else {
+        EXPECT_EQ(changed, 1);
+        EXPECT_FALSE(stored(Key("J2", "S1", "P1")));
+        EXPECT_EQ(stored(Key(c.newName, "S1", "P1")), c.mode == database::RenameMode);
+        EXPECT_TRUE(stored(Key("Brücke", "Süd", "P1")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeyPaddingClashTest,
+    ::testing::Values(
+        ClashCase{database::LoadMode, "J1", "S1", "P1", "",
+                  "No design is stored under J1 / S1 / P1. The open design has not been changed."},
+        ClashCase{database::LoadMode, "J1 ", "S1", "P1", "",
+                  "No design is stored under J1 / S1 / P1. The open design has not been changed."},
+        ClashCase{database::LoadMode, "J2", "S1", "P1", "", ""},
+        ClashCase{database::DeleteMode, "J1", "", "", "",
+                  "The job \"J1\" to be deleted is not stored. Nothing has been deleted."},
+        ClashCase{database::DeleteMode, "J1 ", "S1", "P1", "",
+                  "The sign position \"J1 / S1 / P1\" to be deleted is not stored. Nothing has been deleted."},
+        ClashCase{database::DeleteMode, "J2", "S1", "P1", "", ""},
+        ClashCase{database::RenameMode, "J1", "", "", "Straße",
+                  "The job \"J1\" to be renamed is no longer stored. Nothing has been renamed."},
+        ClashCase{database::RenameMode, "J1", "S1", "", "Süd",
+                  "The job section \"S1\" to be renamed is no longer stored. Nothing has been renamed."},
+        ClashCase{database::RenameMode, "J2", "", "", "Straße", ""}),
+    ClashCaseName);
 
 // ---- Save and silent save -------------------------------------------------
 

@@ -50,7 +50,7 @@ TEST(QtFileChooser, NewDatabaseFileNameIsAcceptedAsAnExistingOneIs)
         });
         platform::QtFileChooser chooser;
         const std::optional<QString> chosen = chooser.chooseOpenFile(
-            {QStringLiteral("Choose a Database"), QStringLiteral("Databases (*.mdb)"), current});
+            {QStringLiteral("Choose a Database"), QStringLiteral("Databases (*.mdb)"), current, QString()});
         EXPECT_EQ(title, QStringLiteral("Choose a Database"));
         EXPECT_EQ(filters, QStringList{QStringLiteral("Databases (*.mdb)")});
         EXPECT_EQ(QFileInfo(folder), QFileInfo(dir.path()));

@@ -117,20 +117,10 @@ int LoadCommand(const Arguments& args, std::istream&, std::ostream& out, std::os
   if (args.size() != 4) return Usage(err, kLoadUsage);
   OpenDatabase db(args[0], true, err);
   if (!db.get()) return kExitStoreFailed;
-  const database::StoredDesignKey key = KeyFrom(args, 1);
-  bool stored = false;
-  const platform::SqlStatus checked = database::IsDesignStored(*db.get(), key, stored);
-  if (!checked.ok()) {
-    err << "design-probe: " << checked.text().toStdString() << '\n';
-    return kExitStoreFailed;
-  }
-  if (!stored) {
-    err << "design-probe: no design is stored under " << args[1] << " / " << args[2] << " / " << args[3] << '\n';
-    return kExitStoreFailed;
-  }
+  // A key with no stored rows is refused by the store, with its message.
   engine::DesignState state;
   const int status =
-      Report(database::LoadSignDesign(*db.get(), state, database::CurrentDefaultValues(), key), err);
+      Report(database::LoadSignDesign(*db.get(), state, database::CurrentDefaultValues(), KeyFrom(args, 1)), err);
   if (status == kExitOk) out << QJsonDocument(StateJson(state)).toJson(QJsonDocument::Indented).toStdString();
   return status;
 }
