@@ -28,6 +28,18 @@ double LeadingNumber(const std::string &text)
     return engine::Val(text);
 }
 
+// Sizes and positions past the range of a page coordinate (a section of
+// 1E300 mm is as wide as one can be) are held at its ends, not wrapped.
+int32_t Twice(int32_t size)
+{
+    return engine::ClampToInt32(2 * int64_t{size});
+}
+
+int32_t Shifted(int32_t at, int32_t by)
+{
+    return engine::ClampToInt32(int64_t{at} + by);
+}
+
 enum class Edge { Right, Left, Bottom, Top };
 
 // Clips one end or both of a line against one edge of the area.
@@ -196,14 +208,14 @@ ElevationModel BuildDesignElevation(const PrintedDesign &printed, const BoxRec &
             stub.Left = post.Left;
             BoxRec &plate = m.PlateBoxes[j - 1];
             plate.Height = scaled(75);
-            plate.Width = 2 * stub.Width;
+            plate.Width = Twice(stub.Width);
             plate.Top = Round(stub.Top - sd * 100);
-            plate.Left = Round(stub.Left - (plate.Width - stub.Width) / 2.0);
+            plate.Left = Round(stub.Left - (static_cast<double>(plate.Width) - stub.Width) / 2.0);
             footing.Top = Round(sd * 75 + stub.Top + stub.Height - footing.Height);
         } else {
             footing.Top = Round(sd * 75 + post.Top + post.Height - footing.Height);
         }
-        footing.Left = Round(post.Left - (footing.Width - post.Width) / 2.0);
+        footing.Left = Round(post.Left - (static_cast<double>(footing.Width) - post.Width) / 2.0);
     }
     m.stubs = sup.StubLength > 0;
     m.footings = sup.FootingType == 1;
@@ -236,9 +248,9 @@ ElevationModel BuildDesignElevation(const PrintedDesign &printed, const BoxRec &
             BoxRec &stub = m.StubBoxes[j - 1];
             BoxRec &frame = m.ScrewFrames[j - 1];
             frame.Height = stub.Height / 3;
-            frame.Width = 2 * stub.Width;
+            frame.Width = Twice(stub.Width);
             frame.Top = stub.Top + stub.Height - frame.Height;
-            frame.Left = Round(stub.Left - (frame.Width - stub.Width) / 2.0);
+            frame.Left = Round(stub.Left - (static_cast<double>(frame.Width) - stub.Width) / 2.0);
             stub.Height -= frame.Height;
             for (const auto &t : ScrewTemplate) {
                 const float fx = static_cast<float>(frame.Width) / 480.0f;
@@ -268,10 +280,10 @@ ElevationModel BuildDesignElevation(const PrintedDesign &printed, const BoxRec &
         Round(sd * (static_cast<double>(d.RoadHeight) + static_cast<double>(std::max(frontStack, backStack))) + y0);
     for (int k = 0; k < 6; ++k) {
         LineRec &l = m.GroundLines[k];
-        l.X1 += dx;
-        l.X2 += dx;
-        l.Y1 += dy;
-        l.Y2 += dy;
+        l.X1 = Shifted(l.X1, dx);
+        l.X2 = Shifted(l.X2, dx);
+        l.Y1 = Shifted(l.Y1, dy);
+        l.Y2 = Shifted(l.Y2, dy);
         ClipLine(l, Edge::Right, a.Left + a.Width);
         ClipLine(l, Edge::Left, a.Left);
         ClipLine(l, Edge::Bottom, a.Top + a.Height);

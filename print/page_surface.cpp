@@ -4,11 +4,13 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
+#include <QPainterPath>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <utility>
 
 namespace print {
 
@@ -72,6 +74,131 @@ PageMapping MapPage(double printableWidthMm, double printableHeightMm, int16_t o
     return m;
 }
 
+QRectF PageDrawingArea(int16_t orientation)
+{
+    return orientation == Landscape ? QRectF(-50, -50, 3100, 2100) : QRectF(-50, -50, 2100, 3100);
+}
+
+bool ClipLineToRect(QLineF &line, const QRectF &rect)
+{
+    // Liang-Barsky: the line as p1 + t (p2 - p1), t from 0 to 1, narrowed
+    // by each edge in turn.
+    const double dx = line.dx();
+    const double dy = line.dy();
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {line.x1() - rect.left(), rect.right() - line.x1(), line.y1() - rect.top(),
+                         rect.bottom() - line.y1()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;  // parallel to the edge and outside it
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = line.p1();
+    line = QLineF(start + QPointF(dx, dy) * t0, start + QPointF(dx, dy) * t1);
+    return true;
+}
+
+namespace {
+
+// The part of a polygon inside a rectangle (Sutherland-Hodgman, one edge
+// at a time); its points may run along the rectangle's edges.
+QPolygonF ClipPolygonToRect(const QPolygonF &shape, const QRectF &rect)
+{
+    QPolygonF out = shape;
+    for (int edge = 0; edge < 4 && !out.isEmpty(); ++edge) {
+        // How far a point lies inside the edge; negative outside.
+        auto inside = [&](const QPointF &pt) {
+            switch (edge) {
+            case 0: return pt.x() - rect.left();
+            case 1: return rect.right() - pt.x();
+            case 2: return pt.y() - rect.top();
+            default: return rect.bottom() - pt.y();
+            }
+        };
+        const QPolygonF in = std::exchange(out, QPolygonF());
+        for (qsizetype i = 0; i < in.size(); ++i) {
+            const QPointF a = in[i];
+            const QPointF b = in[(i + 1) % in.size()];
+            const double da = inside(a);
+            const double db = inside(b);
+            if (da >= 0)
+                out << a;
+            if ((da >= 0) != (db >= 0))
+                out << a + (b - a) * (da / (da - db));
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<QLineF> HatchLines(const QPolygonF &shape, int32_t fillStyle, double step, const QRectF &area)
+{
+    // Each family of lines is n.x * x + n.y * y = c for c a whole number of
+    // steps from the shape's corner where c is least.
+    std::vector<QPointF> families;
+    if (fillStyle == 2 || fillStyle == 6)
+        families.emplace_back(0, 1);  // horizontal
+    if (fillStyle == 3 || fillStyle == 6)
+        families.emplace_back(1, 0);  // vertical
+    if (fillStyle == FillUpwardDiagonal || fillStyle == 7)
+        families.emplace_back(1, 1);
+    if (fillStyle == FillDownwardDiagonal || fillStyle == 7)
+        families.emplace_back(1, -1);
+    std::vector<QLineF> lines;
+    if (families.empty() || !(step > 0) || shape.size() < 3)
+        return lines;
+    // Only the part on the page is hatched, so the number of lines is held
+    // to what the page can show whatever the shape's size.
+    const QPolygonF visible = ClipPolygonToRect(shape, area);
+    if (visible.size() < 3)
+        return lines;
+    const QRectF bounds = shape.boundingRect();
+    std::vector<QPointF> crossings;
+    for (const QPointF n : families) {
+        auto value = [&](const QPointF &pt) { return n.x() * pt.x() + n.y() * pt.y(); };
+        const double c0 = std::min({value(bounds.topLeft()), value(bounds.topRight()), value(bounds.bottomLeft()),
+                                    value(bounds.bottomRight())});
+        double low = value(visible.first());
+        double high = low;
+        for (const QPointF &pt : visible) {
+            low = std::min(low, value(pt));
+            high = std::max(high, value(pt));
+        }
+        const QPointF along(-n.y(), n.x());
+        for (double k = std::ceil((low - c0) / step); c0 + k * step <= high; ++k) {
+            const double c = c0 + k * step;
+            crossings.clear();
+            for (qsizetype i = 0; i < visible.size(); ++i) {
+                const QPointF a = visible[i];
+                const QPointF b = visible[(i + 1) % visible.size()];
+                const double fa = value(a) - c;
+                const double fb = value(b) - c;
+                if ((fa < 0) != (fb < 0))
+                    crossings.push_back(a + (b - a) * (fa / (fa - fb)));
+            }
+            std::sort(crossings.begin(), crossings.end(), [&](const QPointF &p, const QPointF &q) {
+                return QPointF::dotProduct(p, along) < QPointF::dotProduct(q, along);
+            });
+            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
+                if (crossings[i] != crossings[i + 1])
+                    lines.emplace_back(crossings[i], crossings[i + 1]);
+        }
+    }
+    return lines;
+}
+
 std::vector<QString> TextLines(const QString &text)
 {
     std::vector<QString> lines;
@@ -120,11 +247,29 @@ double PageSurface::TextHeight(const QString &text) const
     return measure(QString()).height() * static_cast<double>(TextLines(text).size());
 }
 
+QRectF PageSurface::DrawingArea() const
+{
+    return PageDrawingArea(pageOpen_ ? pageOrientation_ : Orientation);
+}
+
+double PageSurface::HatchStep() const
+{
+    return unitsPerPoint_ * 72.0 / 25.4;
+}
+
+void PageSurface::hatchFill(const QPolygonF &shape)
+{
+    const std::vector<QLineF> lines = HatchLines(shape, FillStyle, HatchStep(), DrawingArea());
+    if (!lines.empty())
+        hatch(lines, FillColor);
+}
+
 bool PageSurface::ensurePage()
 {
     if (failed() || ended_)
         return false;
     if (!pageOpen_) {
+        pageOrientation_ = Orientation;
         beginPage(page_, Orientation);
         if (failed())
             return false;
@@ -166,9 +311,11 @@ void PageSurface::Box(double x1, double y1, double x2, double y2)
 
 void PageSurface::Box(double x1, double y1, double x2, double y2, int32_t colour)
 {
-    if (ensurePage())
-        box(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), DrawWidth, colour, FillStyle,
-            FillColor);
+    if (ensurePage()) {
+        const QRectF r(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
+        hatchFill(QPolygonF(r));
+        box(r.left(), r.top(), r.right(), r.bottom(), DrawWidth, colour, FillStyle, FillColor);
+    }
     CurrentX = x2;
     CurrentY = y2;
 }
@@ -179,8 +326,16 @@ void PageSurface::Circle(double cx, double cy, double radius, double start, doub
     double span = std::fmod(end - start, full);
     if (span <= 0)
         span += full;
-    if (ensurePage())
+    if (ensurePage()) {
+        const QRectF bounds(cx - radius, cy - radius, 2 * radius, 2 * radius);
+        if (sector && FillStyle != FillSolid && FillStyle != FillTransparent && bounds.intersects(DrawingArea())) {
+            QPainterPath path(QPointF(cx, cy));
+            path.arcTo(bounds, start * 180.0 / std::numbers::pi, span * 180.0 / std::numbers::pi);
+            path.closeSubpath();
+            hatchFill(path.toFillPolygon());
+        }
         arc(cx, cy, radius, start, span, sector, DrawWidth, colour, FillStyle, FillColor);
+    }
     CurrentX = cx;
     CurrentY = cy;
 }
@@ -284,6 +439,22 @@ void RecordingSurface::arc(double cx, double cy, double radius, double start, do
     item.fillStyle = fillStyle;
     item.fillColour = fillColour;
     items.push_back(item);
+}
+
+void RecordingSurface::hatch(const std::vector<QLineF> &lines, int32_t colour)
+{
+    for (const QLineF &l : lines) {
+        Item item;
+        item.kind = Kind::Hatch;
+        item.page = currentPage_;
+        item.x1 = l.x1();
+        item.y1 = l.y1();
+        item.x2 = l.x2();
+        item.y2 = l.y2();
+        item.width = 1;
+        item.colour = colour;
+        items.push_back(item);
+    }
 }
 
 void RecordingSurface::pageBreak(int page)

@@ -14,12 +14,20 @@
 // Pages start at their first drawing: a page break on a page where nothing
 // was drawn does nothing, so a job ending with a break has no empty last page.
 //
+// Hatched fills are made here, on every surface alike: lines about 1 mm
+// apart, laid only over the part of the shape that lies on the page. A shape
+// far larger than the page (a design size beyond reason) so costs no more
+// than one that covers the page.
+//
 // Two surfaces: PrinterSurface (printer_surface.h) paints on a QPrinter, the
 // system printer or a PDF file; RecordingSurface lists what was drawn. Both
 // measure text through MeasureText, so layouts are identical on either.
 
 #include <QDate>
 #include <QFont>
+#include <QLineF>
+#include <QPolygonF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -74,6 +82,21 @@ struct PageMapping {
     double unitsPerPoint() const { return mmPerUnit > 0 ? (25.4 / 72.0) / mmPerUnit : 0.0; }
 };
 PageMapping MapPage(double printableWidthMm, double printableHeightMm, int16_t orientation);
+
+// The page's drawing area in page units: the printable area, from -50 to
+// 2050 across and -50 to 3050 down in portrait (3100 x 2100 in landscape).
+QRectF PageDrawingArea(int16_t orientation);
+
+// Cuts `line` to the part of it inside `rect` (edges included); false when
+// no part of it is.
+bool ClipLineToRect(QLineF &line, const QRectF &rect);
+
+// The lines of a hatched fill style (2 horizontal, 3 vertical, 4 upward and
+// 5 downward diagonal, 6 and 7 the crossed pairs) over a closed polygon:
+// `step` apart, placed from the shape's own corner so that the pattern does
+// not move with the page, and cut to the part of the shape inside `area`.
+// None for the solid, transparent or an unknown style.
+std::vector<QLineF> HatchLines(const QPolygonF &shape, int32_t fillStyle, double step, const QRectF &area);
 
 // The printable area of an A4 sheet less 5 mm margins, as the PDF output has it.
 inline constexpr double A4PrintableWidthMm = 200.0;
@@ -138,6 +161,12 @@ public:
     // Page units per point of type.
     double unitsPerPoint() const { return unitsPerPoint_; }
 
+    // The drawing area of the page being drawn (or of the next one); fills
+    // cover only what lies in it.
+    QRectF DrawingArea() const;
+    // The distance between hatch lines, in page units: 1 mm.
+    double HatchStep() const;
+
     // A fixed metric instead of the fonts: every character `charWidth` units
     // wide and every line `lineStep` units high (for arithmetic in tests).
     void useFixedMetric(double charWidth, double lineStep);
@@ -154,6 +183,9 @@ protected:
                      int32_t fillStyle, int32_t fillColour) = 0;
     virtual void arc(double cx, double cy, double radius, double start, double span, bool sector, int32_t width,
                      int32_t colour, int32_t fillStyle, int32_t fillColour) = 0;
+    // The hatch of a box or sector, drawn just before it (which then fills
+    // only a solid style): thin lines in the fill colour, on the page.
+    virtual void hatch(const std::vector<QLineF> &lines, int32_t colour) = 0;
     virtual void pageBreak(int page) = 0;
     virtual bool endDocument(bool abort) = 0;
 
@@ -163,10 +195,12 @@ protected:
 private:
     bool ensurePage();
     QSizeF measure(const QString &line) const;
+    void hatchFill(const QPolygonF &shape);
 
     double unitsPerPoint_;
     int page_ = 1;
     int pagesPrinted_ = 0;
+    int16_t pageOrientation_ = Portrait;
     bool pageOpen_ = false;
     bool ended_ = false;
     QString failure_;
@@ -181,7 +215,9 @@ std::vector<QString> TextLines(const QString &text);
 // A surface that records what is drawn, page by page.
 class RecordingSurface : public PageSurface {
 public:
-    enum class Kind { Text, Line, Box, Arc, Sector, PageBreak };
+    // A Hatch item is one line of a hatched fill, listed before its box or
+    // sector.
+    enum class Kind { Text, Line, Box, Arc, Sector, Hatch, PageBreak };
     struct Item {
         Kind kind = Kind::Text;
         int page = 0;
@@ -217,6 +253,7 @@ protected:
              int32_t fillStyle, int32_t fillColour) override;
     void arc(double cx, double cy, double radius, double start, double span, bool sector, int32_t width,
              int32_t colour, int32_t fillStyle, int32_t fillColour) override;
+    void hatch(const std::vector<QLineF> &lines, int32_t colour) override;
     void pageBreak(int page) override;
     bool endDocument(bool abort) override;
 

@@ -173,6 +173,8 @@ void PrinterSurface::beginPage(int, int16_t orientation)
     pxPerUnit_ = m.mmPerUnit * pxPerMm;
     originX_ = m.originXmm * pxPerMm;
     originY_ = m.originYmm * pxPerMm;
+    const QRectF units = PageDrawingArea(orientation);
+    deviceArea_ = QRectF(device(units.left(), units.top()), device(units.right(), units.bottom()));
     painter_.setRenderHint(QPainter::Antialiasing, true);
 }
 
@@ -196,44 +198,55 @@ void PrinterSurface::text(double x, double y, const QString &line, const PrintFo
 
 void PrinterSurface::line(double x1, double y1, double x2, double y2, int32_t width, int32_t colour)
 {
-    painter_.setPen(QPen(ToColour(colour), penWidth(width), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter_.drawLine(device(x1, y1), device(x2, y2));
+    const double pen = penWidth(width);
+    QLineF l(device(x1, y1), device(x2, y2));
+    if (!ClipLineToRect(l, pageArea(pen)))
+        return;  // wholly off the page
+    painter_.setPen(QPen(ToColour(colour), pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter_.drawLine(l);
 }
 
-// Hatched fills are drawn as lines about 1 mm apart, clipped to the shape:
-// Qt's pattern brushes are sized in device pixels and print as grey.
+namespace {
+
+// Whether `inner` lies wholly inside `outer` (a box of no width included).
+bool Within(const QRectF &inner, const QRectF &outer)
+{
+    return inner.left() >= outer.left() && inner.right() <= outer.right() && inner.top() >= outer.top() &&
+           inner.bottom() <= outer.bottom();
+}
+
+} // namespace
+
+QRectF PrinterSurface::pageArea(double margin) const
+{
+    return deviceArea_.adjusted(-margin, -margin, margin, margin);
+}
+
+// Only a solid style fills here, and only over the part of the shape on the
+// page; hatched styles arrive as lines (hatch), made for the page alone.
 void PrinterSurface::fillPath(const QPainterPath &path, int32_t fillStyle, int32_t fillColour)
 {
-    if (fillStyle == FillSolid) {
+    if (fillStyle != FillSolid)
+        return;
+    if (Within(path.boundingRect(), deviceArea_)) {
         painter_.fillPath(path, ToColour(fillColour));
         return;
     }
-    const bool up = fillStyle == FillUpwardDiagonal || fillStyle == 7;
-    const bool down = fillStyle == FillDownwardDiagonal || fillStyle == 7;
-    const bool horizontal = fillStyle == 2 || fillStyle == 6;
-    const bool vertical = fillStyle == 3 || fillStyle == 6;
-    if (!up && !down && !horizontal && !vertical)
-        return;  // transparent
-    const QRectF r = path.boundingRect();
-    const double step = dpi_ / 25.4;
-    painter_.save();
-    painter_.setClipPath(path, Qt::IntersectClip);
-    painter_.setPen(QPen(ToColour(fillColour), dpi_ / 300.0, Qt::SolidLine, Qt::FlatCap));
-    const double w = r.width();
-    const double h = r.height();
-    for (double t = -h; t <= w + step; t += step) {
-        if (up)
-            painter_.drawLine(QPointF(r.left() + t, r.bottom()), QPointF(r.left() + t + h, r.top()));
-        if (down)
-            painter_.drawLine(QPointF(r.left() + t, r.top()), QPointF(r.left() + t + h, r.bottom()));
-    }
-    if (horizontal)
-        for (double y = r.top(); y <= r.bottom(); y += step)
-            painter_.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
-    if (vertical)
-        for (double x = r.left(); x <= r.right(); x += step)
-            painter_.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
-    painter_.restore();
+    QPainterPath page;
+    page.addRect(deviceArea_);
+    painter_.fillPath(path.intersected(page), ToColour(fillColour));
+}
+
+// Qt's pattern brushes are sized in device pixels and print as grey, so
+// hatches are thin lines.
+void PrinterSurface::hatch(const std::vector<QLineF> &lines, int32_t colour)
+{
+    QVector<QLineF> mapped;
+    mapped.reserve(static_cast<qsizetype>(lines.size()));
+    for (const QLineF &l : lines)
+        mapped.append(QLineF(device(l.x1(), l.y1()), device(l.x2(), l.y2())));
+    painter_.setPen(QPen(ToColour(colour), dpi_ / 300.0, Qt::SolidLine, Qt::FlatCap));
+    painter_.drawLines(mapped);
 }
 
 void PrinterSurface::box(double left, double top, double right, double bottom, int32_t width, int32_t colour,
@@ -244,8 +257,18 @@ void PrinterSurface::box(double left, double top, double right, double bottom, i
     path.addRect(r);
     fillPath(path, fillStyle, fillColour);
     painter_.setBrush(Qt::NoBrush);
-    painter_.setPen(QPen(ToColour(colour), penWidth(width), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter_.drawRect(r);
+    const double pen = penWidth(width);
+    painter_.setPen(QPen(ToColour(colour), pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const QRectF page = pageArea(pen);
+    if (Within(r, page)) {
+        painter_.drawRect(r);
+        return;
+    }
+    // A box reaching off the page: the edges as far as they show.
+    for (QLineF edge : {QLineF(r.topLeft(), r.topRight()), QLineF(r.topRight(), r.bottomRight()),
+                        QLineF(r.bottomRight(), r.bottomLeft()), QLineF(r.bottomLeft(), r.topLeft())})
+        if (ClipLineToRect(edge, page))
+            painter_.drawLine(edge);
 }
 
 void PrinterSurface::arc(double cx, double cy, double radius, double start, double span, bool sector,
@@ -254,6 +277,9 @@ void PrinterSurface::arc(double cx, double cy, double radius, double start, doub
     const QPointF c = device(cx, cy);
     const double r = radius * pxPerUnit_;
     const QRectF bounds(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    const double pen = penWidth(width);
+    if (!bounds.adjusted(-pen, -pen, pen, pen).intersects(pageArea(pen)))
+        return;  // wholly off the page
     const double startDeg = start * 180.0 / std::numbers::pi;
     const double spanDeg = span * 180.0 / std::numbers::pi;
     QPainterPath path;
@@ -267,7 +293,7 @@ void PrinterSurface::arc(double cx, double cy, double radius, double start, doub
         path.arcTo(bounds, startDeg, spanDeg);
     }
     painter_.setBrush(Qt::NoBrush);
-    painter_.setPen(QPen(ToColour(colour), penWidth(width), Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    painter_.setPen(QPen(ToColour(colour), pen, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     painter_.drawPath(path);
 }
 

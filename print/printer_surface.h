@@ -40,6 +40,7 @@ protected:
              int32_t fillStyle, int32_t fillColour) override;
     void arc(double cx, double cy, double radius, double start, double span, bool sector, int32_t width,
              int32_t colour, int32_t fillStyle, int32_t fillColour) override;
+    void hatch(const std::vector<QLineF> &lines, int32_t colour) override;
     void pageBreak(int page) override;
     bool endDocument(bool abort) override;
 
@@ -48,6 +49,8 @@ private:
     QPointF device(double x, double y) const;
     double penWidth(int32_t width) const;
     void fillPath(const QPainterPath &path, int32_t fillStyle, int32_t fillColour);
+    // The page's drawing area grown by `margin` device pixels on each side.
+    QRectF pageArea(double margin) const;
     // Gives the printer back its file name after a document; with `keep`
     // the part file takes that name, else it is removed. False when the
     // part file could not be renamed.
@@ -61,6 +64,7 @@ private:
     double pxPerUnit_ = 1.0;
     double originX_ = 0.0;
     double originY_ = 0.0;
+    QRectF deviceArea_;  // the page's drawing area in device pixels
     QString finalPath_;  // while a part file is open
     QString partPath_;
 };
