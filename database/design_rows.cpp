@@ -1,10 +1,13 @@
 #include "database/design_rows.h"
 
 #include "database/design_key.h"
+#include "database/stored_values.h"
+#include "engine/design_tables.h"
 #include "engine/reference_lists.h"
 #include "engine/values.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -42,82 +45,155 @@ public:
     }
     QVariant get(const char *column) const { return values_.value(QString::fromLatin1(column)); }
 
-    int64_t integer(const char *column) const
-    {
-        const QVariant v = get(column);
-        if (v.isNull())
-            return 0;
-        switch (v.typeId()) {
-        case QMetaType::Double:
-        case QMetaType::Float:
-            return engine::RoundHalfEven(v.toDouble());
-        case QMetaType::QString:
-        case QMetaType::QByteArray: {
-            bool ok = false;
-            const qlonglong n = v.toLongLong(&ok);
-            return ok ? n : engine::RoundHalfEven(engine::Val(v.toString().toStdString()));
-        }
-        default:
-            return v.toLongLong();
-        }
-    }
-    double real(const char *column) const
-    {
-        const QVariant v = get(column);
-        if (v.isNull())
-            return 0.0;
-        if (v.typeId() == QMetaType::QString)
-            return engine::Val(v.toString().toStdString());
-        return v.toDouble();
-    }
-    std::optional<QString> optionalText(const char *column) const
-    {
-        const QVariant v = get(column);
-        if (v.isNull())
-            return std::nullopt;
-        return v.toString();
-    }
-    QString text(const char *column) const { return optionalText(column).value_or(QString()); }
-
 private:
     QHash<QString, QVariant> values_;
 };
 
-// A row read into the fields of the records: each number checked against the
-// type of the field it goes into. The first number that field cannot hold is
-// kept as the row's fault; the value itself is read as usual.
+// The characters the fixed-length fields of the size texts keep.
+constexpr qsizetype PostDimensionsWidth = decltype(engine::SupportDesign::PostDimensions)::Length;
+constexpr qsizetype PostWallThicknessWidth = decltype(engine::SupportDesign::PostWallThickness)::Length;
+constexpr qsizetype NormFootingDimWidth = decltype(engine::SupportDesign::NormFootingDim)::Length;
+
+// The largest size in the design tables for each size text: what a design
+// can be given, "X" and the blank text (no section, no footing) reading as 0.
+struct LargestSizes {
+    double post = 0.0;
+    double wall = 0.0;
+    double footing = 0.0;
+};
+
+const LargestSizes &Largest()
+{
+    static const LargestSizes sizes = [] {
+        LargestSizes l;
+        const auto size = [](std::string_view text) { return engine::Val(text); };
+        for (int posts = 1; posts <= engine::kMaxPosts; ++posts) {
+            for (int row = 1; row <= engine::kSectionRows; ++row) {
+                l.post = std::max({l.post, size(engine::ChsPostTable(posts, row)),
+                                   size(engine::RhsPostTable(posts, row)), size(engine::TrussPostTable(posts, row))});
+                l.wall = std::max({l.wall, size(engine::ChsPostWallTable(posts, row)),
+                                   size(engine::RhsPostWallTable(posts, row)),
+                                   size(engine::TrussPostWallTable(posts, row))});
+            }
+        }
+        for (int p = 1; p <= engine::kChsSectionCount; ++p)
+            l.post = std::max(l.post, size(engine::ChsSectionNames(p)));
+        for (int p = 1; p <= engine::kRhsSectionCount; ++p)
+            l.post = std::max(l.post, size(engine::RhsSectionNames(p)));
+        for (int p = 1; p <= engine::kTrussSectionCount; ++p)
+            l.post = std::max(l.post, size(engine::TrussSectionNames(p)));
+        for (int soil = 1; soil <= engine::kSoilTypes; ++soil) {
+            for (int p = 1; p <= engine::kChsSectionCount; ++p)
+                l.footing = std::max(l.footing, static_cast<double>(engine::ChsFootingDiameter(p, soil)));
+            for (int p = 1; p <= engine::kRhsSectionCount; ++p)
+                l.footing = std::max(l.footing, static_cast<double>(engine::RhsFootingDiameter(p, soil)));
+            for (int p = 1; p <= engine::kTrussSectionCount; ++p)
+                l.footing = std::max(l.footing, size(engine::TrussFootingSize(p, soil)));
+        }
+        return l;
+    }();
+    return sizes;
+}
+
+// A row read into the fields of the records: each value checked against what
+// the field it goes into can hold. The first value the design could not have
+// is kept as the row's fault; the reading goes on with a neutral value.
 class FieldReader {
 public:
+    using Kind = StoredValueFault::Kind;
+
     FieldReader(const NamedRow &row, std::optional<StoredValueFault> &fault) : row_(row), fault_(fault) {}
 
-    int64_t int16(const char *column) const { return checked(column, row_.integer(column), INT16_MIN, INT16_MAX); }
-    int64_t int32(const char *column) const { return checked(column, row_.integer(column), INT32_MIN, INT32_MAX); }
+    int64_t int16(const char *column) const { return whole(column, INT16_MIN, INT16_MAX); }
+    int64_t int32(const char *column) const { return whole(column, INT32_MIN, INT32_MAX); }
     // A real column that loading rounds into a 32-bit field.
     double real32(const char *column) const
     {
-        const double v = row_.real(column);
-        if (!std::isnan(v))
-            checked(column, engine::RoundHalfEven(v), INT32_MIN, INT32_MAX);
-        return v;
+        const std::optional<double> v = number(column);
+        if (v)
+            checked(column, engine::RoundHalfEven(*v), INT32_MIN, INT32_MAX);
+        return v.value_or(0.0);
     }
-    // A text column whose leading number loading reads into a 32-bit field.
+    // A text column whose leading number loading reads into a 32-bit field:
+    // a text that does not start with a number holds none.
     QString numberText32(const char *column) const
     {
-        const QString text = row_.text(column);
-        const double v = engine::Val(text.toStdString());
-        if (!std::isnan(v))
-            checked(column, engine::RoundHalfEven(v), INT32_MIN, INT32_MAX);
-        return text;
+        const std::optional<QString> text = present(column);
+        if (!text)
+            return QString();
+        if (const std::optional<double> v = StoredLeadingNumber(*text))
+            checked(column, engine::RoundHalfEven(*v), INT32_MIN, INT32_MAX);
+        else
+            fail(column, Kind::NotANumber);
+        return *text;
     }
-    QString text(const char *column) const { return row_.text(column); }
-    std::optional<QString> optionalText(const char *column) const { return row_.optionalText(column); }
+    // A size as text ("125x75", "500x1200", "X"): the size it states, as the
+    // drawings read it from the first `width` characters the record keeps,
+    // lies between 0 and the largest size of the design tables.
+    QString sizeText(const char *column, qsizetype width, double largest) const
+    {
+        const std::optional<QString> text = present(column);
+        if (!text)
+            return QString();
+        const double size = engine::Val(text->left(width).toStdString());
+        if (!(size >= 0.0 && size <= largest))
+            fail(column, Kind::OutsideRange);
+        return *text;
+    }
+    // Any text, names and codes included.
+    std::optional<QString> text(const char *column) const { return present(column); }
+    // NULL is the empty text here.
+    QString notes(const char *column) const
+    {
+        const QVariant v = row_.get(column);
+        return v.isNull() ? QString() : v.toString();
+    }
 
 private:
+    // The value of a column, or none after noting a NULL.
+    std::optional<QString> present(const char *column) const
+    {
+        const QVariant v = row_.get(column);
+        if (v.isNull()) {
+            fail(column, Kind::NoValue);
+            return std::nullopt;
+        }
+        return v.toString();
+    }
+    // The number a number column holds (integers, reals and texts wholly a
+    // number), or none after noting what it holds instead.
+    std::optional<double> number(const char *column) const
+    {
+        const QVariant v = row_.get(column);
+        if (v.isNull()) {
+            fail(column, Kind::NoValue);
+            return std::nullopt;
+        }
+        const std::optional<double> d = StoredNumber(v);
+        if (!d)
+            fail(column, Kind::NotANumber);
+        return d;
+    }
+    int64_t whole(const char *column, int64_t lowest, int64_t highest) const
+    {
+        const std::optional<double> d = number(column);
+        if (!d)
+            return 0;
+        // Integers as stored; a real or a text to the nearest whole number.
+        const QVariant v = row_.get(column);
+        const bool integer = v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int;
+        return checked(column, integer ? v.toLongLong() : engine::RoundHalfEven(*d), lowest, highest);
+    }
     int64_t checked(const char *column, int64_t value, int64_t lowest, int64_t highest) const
     {
-        if ((value < lowest || value > highest) && !fault_)
-            fault_ = StoredValueFault{QString::fromLatin1(column), row_.get(column).toString()};
+        if (value < lowest || value > highest)
+            fail(column, Kind::OutsideRange);
         return value;
+    }
+    void fail(const char *column, Kind kind) const
+    {
+        if (!fault_)
+            fault_ = StoredValueFault{QString::fromLatin1(column), row_.get(column).toString(), kind};
     }
 
     const NamedRow &row_;
@@ -173,20 +249,20 @@ platform::SqlStatus ReadSupportRow(platform::SqlConnection &db, const StoredDesi
     const platform::SqlStatus status = SelectKeyRows(db, "SupDesData", key, [&](const NamedRow &named) {
         SupportRow row;
         const FieldReader r(named, row.Fault);
-        row.SupName = r.optionalText("Sup_Name");
+        row.SupName = r.text("Sup_Name");
         row.NumPosts = r.int16("Num_Posts");
         row.PNO = r.int16("PNO");
         row.AOP = r.int16("AOP");
         row.PostSpacing = r.int32("Post_Spacing");
-        row.SpacingType = r.text("Spacing_Type");
+        row.SpacingType = r.text("Spacing_Type").value_or(QString());
         for (int p = 1; p <= 4; ++p)
             row.PostLength[p] = r.int32(PostLengthColumns[p - 1]);
         row.StubLength = r.int32("Stub_Length");
-        row.PostDimensions = r.text("Post_Dimensions");
-        row.PostWallThickness = r.text("Post_Wall_Thickness");
-        row.PostMatGrade = r.text("Post_Mat_Grade");
-        row.SlipBaseReq = r.text("Slip_Base_Req");
-        row.NormFootingDim = r.text("Norm_Footing_Dim");
+        row.PostDimensions = r.sizeText("Post_Dimensions", PostDimensionsWidth, Largest().post);
+        row.PostWallThickness = r.sizeText("Post_Wall_Thickness", PostWallThicknessWidth, Largest().wall);
+        row.PostMatGrade = r.text("Post_Mat_Grade").value_or(QString());
+        row.SlipBaseReq = r.text("Slip_Base_Req").value_or(QString());
+        row.NormFootingDim = r.sizeText("Norm_Footing_Dim", NormFootingDimWidth, Largest().footing);
         row.NormFootingDep = r.int32("Norm_Footing_Dep");
         row.ScrewFootingDim = r.numberText32("Screw_Footing_Dim");
         row.ScrewFootingDep = r.int32("Screw_Footing_Dep");
@@ -227,15 +303,15 @@ platform::SqlStatus ReadSignRows(platform::SqlConnection &db, const StoredDesign
     const platform::SqlStatus status = SelectKeyRows(db, "SignDesData", key, [&](const NamedRow &named) {
         SignRow row;
         const FieldReader r(named, row.Fault);
-        row.SignCode = r.text("Sign_Code");
-        row.SignPlace = r.optionalText("Sign_Place");
+        row.SignCode = r.text("Sign_Code").value_or(QString());
+        row.SignPlace = r.text("Sign_Place");
         row.SignWidth = r.int32("Sign_Width");
         row.SignDepth = r.int32("Sign_Depth");
         row.SignClearance = r.int32("Sign_Clearance");
-        row.LegendClass = r.optionalText("Legend_Class");
-        row.LegendColour = r.optionalText("Legend_Colour");
-        row.BkgndClass = r.optionalText("Bkgnd_Class");
-        row.BkgndColour = r.optionalText("Bkgnd_Colour");
+        row.LegendClass = r.text("Legend_Class");
+        row.LegendColour = r.text("Legend_Colour");
+        row.BkgndClass = r.text("Bkgnd_Class");
+        row.BkgndColour = r.text("Bkgnd_Colour");
         row.NumBrackets = r.int16("Num_Brackets");
         row.NumStiffeners = r.int16("Num_Stiffeners");
         row.StiffenerSpacing = r.int32("Stiffener_Spacing");
@@ -254,7 +330,7 @@ platform::SqlStatus ReadLocationRow(platform::SqlConnection &db, const StoredDes
     const platform::SqlStatus status = SelectKeyRows(db, "LocDesData", key, [&](const NamedRow &named) {
         LocationRow row;
         const FieldReader r(named, row.Fault);
-        row.Notes = r.text("Notes");
+        row.Notes = r.notes("Notes");
         row.WindRegion = r.int16("Wind_Region");
         row.ExposedLocation = r.int16("Exposed_Location");
         row.CollisionRisk = r.int16("Collision_Risk");
@@ -286,7 +362,7 @@ std::optional<StoredValueFault> FirstFault(const std::optional<SupportRow> &supp
     if (support && support->Fault)
         return support->Fault;
     for (const SignRow &row : signs)
-        if (row.Fault && PlaceCode(row.SignPlace) != 0)
+        if (row.Fault && (PlaceCode(row.SignPlace) != 0 || !row.SignPlace))
             return row.Fault;
     if (location && location->Fault)
         return location->Fault;
@@ -308,7 +384,23 @@ QString StoredValueFaultMessage(const StoredDesignKey &key, const StoredValueFau
 
 QString StoredValueFaultText(const StoredValueFault &fault)
 {
-    return QStringLiteral("column %1 holds %2, outside its range.").arg(fault.column, fault.value);
+    // A text of any length may stand where a number belongs; the message
+    // shows its start.
+    constexpr qsizetype shown = 40;
+    QString value = fault.value;
+    if (value.size() > shown)
+        value = value.left(shown) + QStringLiteral("...");
+    switch (fault.kind) {
+    case StoredValueFault::Kind::NoValue:
+        return QStringLiteral("column %1 holds no value.").arg(fault.column);
+    case StoredValueFault::Kind::NotANumber:
+        if (value.isEmpty())
+            return QStringLiteral("column %1 holds an empty text, not a number.").arg(fault.column);
+        return QStringLiteral("column %1 holds %2, not a number.").arg(fault.column, value);
+    case StoredValueFault::Kind::OutsideRange:
+        break;
+    }
+    return QStringLiteral("column %1 holds %2, outside its range.").arg(fault.column, value);
 }
 
 // ---------------------------------------------------------------------------

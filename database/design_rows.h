@@ -4,14 +4,15 @@
 // designs: loading the open design (design_store.h) and printing, which reads
 // the same rows into its own copies without resetting or re-running anything.
 //
-// Reading is tolerant: a NULL or missing column reads as 0 or the empty text,
-// a name column keeps "no value" apart from the empty text (a name that
-// matches no list entry leaves the target index as it was), and values are
-// held at full width until they are placed into a record field.
-//
-// A number its record field cannot hold is not narrowed: the file is an
-// ordinary SQLite file that other tools may have written. Each row keeps the
-// first such value as its Fault, and loading refuses a design with one.
+// Reading checks every value against what the design could hold: the file is
+// an ordinary SQLite file that other tools may have written. A NULL (but in
+// Notes, which reads as the empty text), a text that is no number in a
+// number column, a number its record field cannot hold and a size text
+// stating a size no design table has are not read as some other value: each
+// row keeps the first such value as its Fault, and loading refuses a design
+// with one. A name that matches no list entry is no fault: it leaves the
+// target index as it was. Numbers are held at full width until they are
+// placed into a record field.
 
 #include "engine/design_record.h"
 #include "platform/sql.h"
@@ -35,11 +36,17 @@ struct StoredDesignKey {
 // The key of a design record, as its fixed-length fields hold it.
 StoredDesignKey KeyOf(const engine::DesignRecord &design);
 
-// A stored number outside the range of the record field it goes into: the
-// column and the value as stored.
+// A stored value the design could not have: the column, the value as stored
+// and what is wrong with it.
 struct StoredValueFault {
+    enum class Kind {
+        OutsideRange,  // a number (or size) beyond what its field can hold
+        NoValue,       // NULL
+        NotANumber,    // a text, or the empty text, where a number belongs
+    };
     QString column;
     QString value;
+    Kind kind = Kind::OutsideRange;
 };
 
 // ---------------------------------------------------------------------------
@@ -137,14 +144,16 @@ platform::SqlStatus ReadLocationRow(platform::SqlConnection &db, const StoredDes
                                     std::optional<LocationRow> &row);
 
 // The first fault among the rows in the order they are read (support, signs,
-// location). Sign rows of an unknown place are left out, as loading skips them.
+// location). Sign rows of an unknown place are left out, as loading skips them;
+// a NULL place is no unknown place but a fault of its own.
 std::optional<StoredValueFault> FirstFault(const std::optional<SupportRow> &support, const std::vector<SignRow> &signs,
                                            const std::optional<LocationRow> &location);
 // What the engineer is told of a fault: "Stored design JOB / SECTION / POS:
 // column Kerb_Post holds 5000000000, outside its range."
 QString StoredValueFaultMessage(const StoredDesignKey &key, const StoredValueFault &fault);
 // The same without the key: "column Kerb_Post holds 5000000000, outside its
-// range."
+// range.", "column Kerb_Post holds no value.", "column Kerb_Post holds abc,
+// not a number."
 QString StoredValueFaultText(const StoredValueFault &fault);
 
 // ---------------------------------------------------------------------------

@@ -63,4 +63,45 @@ std::optional<int32_t> StoredInt32(const QVariant &value)
     return storedWhole<int32_t>(value);
 }
 
+std::optional<double> StoredLeadingNumber(const QString &text)
+{
+    // The characters engine::Val skips wherever they stand.
+    QString s = text;
+    s.remove(QLatin1Char(' '));
+    s.remove(QLatin1Char('\t'));
+    s.remove(QLatin1Char('\n'));
+    const auto digitAt = [&s](qsizetype i, int radix) {
+        if (i >= s.size())
+            return false;
+        const char16_t c = s.at(i).unicode();
+        int d = radix;
+        if (c >= u'0' && c <= u'9')
+            d = c - u'0';
+        else if (c >= u'a' && c <= u'f')
+            d = c - u'a' + 10;
+        else if (c >= u'A' && c <= u'F')
+            d = c - u'A' + 10;
+        return d < radix;
+    };
+    bool starts = false;
+    if (s.startsWith(QLatin1Char('&'))) {
+        // &H hexadecimal, &O or a bare & octal.
+        const QChar kind = s.size() > 1 ? s.at(1).toUpper() : QChar();
+        if (kind == QLatin1Char('H'))
+            starts = digitAt(2, 16);
+        else if (kind == QLatin1Char('O'))
+            starts = digitAt(2, 8);
+        else
+            starts = digitAt(1, 8);
+    } else {
+        qsizetype i = (s.startsWith(QLatin1Char('+')) || s.startsWith(QLatin1Char('-'))) ? 1 : 0;
+        if (i < s.size() && s.at(i) == QLatin1Char('.'))
+            ++i;
+        starts = digitAt(i, 10);
+    }
+    if (!starts)
+        return std::nullopt;
+    return engine::Val(text.toStdString());
+}
+
 } // namespace database

@@ -3,6 +3,7 @@
 // hold NULL or text where a number belongs; such a value reads as "none" and
 // the caller falls back to its default instead of failing.
 
+#include <QString>
 #include <QVariant>
 #include <cstdint>
 #include <optional>
@@ -18,5 +19,10 @@ std::optional<double> StoredNumber(const QVariant &value);
 // it is no number or lies outside the 16-bit (32-bit) signed range.
 std::optional<int16_t> StoredInt16(const QVariant &value);
 std::optional<int32_t> StoredInt32(const QVariant &value);
+
+// The number at the start of a text, read as typed numbers are read
+// (engine::Val: blanks skipped, reading stops at the first character that
+// cannot continue the number); none when the text does not start with one.
+std::optional<double> StoredLeadingNumber(const QString &text);
 
 } // namespace database

@@ -16,21 +16,25 @@ class LoadTest : public StoreTest {
 protected:
     QVariantList keyParams() { return database::DesignKeyParams(K.JobCode, K.JobSection, K.SignPos); }
 
-    // The parent rows of K, every other column NULL.
+    // The parent rows of K as the program's own save leaves them, without
+    // sign rows; the support kind named `supName`.
     void storeParents(const QString &supName = QStringLiteral("CHS Steel"))
     {
-        exec("INSERT INTO JOBS (Job_Code, Active) VALUES (?, 'Y')", {database::PadKey(K.JobCode)});
-        exec("INSERT INTO LocDesData (Job_Code, Job_Section, Sign_Pos) VALUES (?, ?, ?)", keyParams());
-        QVariantList p = keyParams();
-        p << (supName.isNull() ? QVariant() : QVariant(supName));
-        exec("INSERT INTO SupDesData (Job_Code, Job_Section, Sign_Pos, Sup_Name) VALUES (?, ?, ?, ?)", p);
+        save(SimpleDesign("JOB", "SEC", "POS"));
+        exec("DELETE FROM SignDesData");
+        setColumn("SupDesData", "Sup_Name", supName);
     }
-    void storeSign(const QString &code, const QString &place, int width, const QString &legendColour = {})
+    // A sign row with every column given: names that mean "Various" unless
+    // a legend colour is told.
+    void storeSign(const QString &code, const QString &place, int width,
+                   const QString &legendColour = QStringLiteral("Various"))
     {
         QVariantList p = keyParams();
-        p << code << place << width << (legendColour.isNull() ? QVariant() : QVariant(legendColour));
+        p << code << place << width << legendColour;
         exec("INSERT INTO SignDesData (Job_Code, Job_Section, Sign_Pos, Sign_Code, Sign_Place, Sign_Width, "
-             "Legend_Colour) VALUES (?, ?, ?, ?, ?, ?, ?)",
+             "Legend_Colour, Sign_Depth, Sign_Clearance, Legend_Class, Bkgnd_Class, Bkgnd_Colour, Num_Brackets, "
+             "Num_Stiffeners, Stiffener_Spacing) VALUES (?, ?, ?, ?, ?, ?, ?, 900, 0, 'Various', 'Various', "
+             "'Various', 2, 0, 0)",
              p);
     }
     void setColumn(const char *table, const char *column, const QVariant &v)
@@ -187,40 +191,28 @@ TEST_F(LoadTest, ReducedLevelRoundsHalvesToEven)
     }
 }
 
-TEST_F(LoadTest, NullColumnsReadAsZeroOrEmpty)
+// Rows stored before the notes came hold no notes: they load with none.
+TEST_F(LoadTest, NullNotesReadAsTheEmptyText)
 {
-    storeParents(QString());  // even Sup_Name NULL
-    exec("INSERT INTO SignDesData (Job_Code, Job_Section, Sign_Pos, Sign_Code, Sign_Place) VALUES (?, ?, ?, 'S', "
-         "'FS')",
-         keyParams());
-    engine::DesignState s;
-    engine::ResetDesignData(s, database::CurrentDefaultValues());
-    s.CurrentDesign.LegendClass[1] = 3;
-    s.StiffenerLimit = {0, 1, 2, 3, 4, 5};
-    ASSERT_TRUE(database::ReadStoredDesign(db(), s, K).ok());
-    EXPECT_EQ(s.CurrentSupportType, 1);
+    storeParents();
+    storeSign("S", "FS", 100);
+    setColumn("LocDesData", "Notes", QVariant());
+    const engine::DesignState s = read();
     EXPECT_EQ(s.CurrentDesign.Notes, "");
-    EXPECT_EQ(s.CurrentDesign.WindRegion, 0);
-    EXPECT_EQ(s.CurrentDesign.FrontSignWidth[1], 0);
-    EXPECT_EQ(s.CurrentDesign.LegendClass[1], 3);  // a NULL name leaves the index
-    EXPECT_EQ(s.SupportDesigns[1].ScrewFootingDim, 0);
-    EXPECT_EQ(s.SupportDesigns[1].PostDimensions.str(), std::string(12, ' '));
-    EXPECT_EQ(s.StiffenerLimit[3], 0);  // the row is there; its NULL limits read as 0
-
-    // The full load with its design run does not stumble over them either.
-    const engine::DesignState loaded = load(K);
-    EXPECT_EQ(loaded.CurrentDesign.NumFrontSigns, 1);
+    EXPECT_EQ(load(K).CurrentDesign.NumFrontSigns, 1);
 }
 
-TEST_F(LoadTest, TextInNumberColumnsReadsTolerantly)
+// A number stored as text, or as a real, reads as the number; text that is
+// no number is refused (StoredValuesNeverWritten).
+TEST_F(LoadTest, NumbersStoredAsTextOrRealRead)
 {
     storeParents();
     setColumn("SupDesData", "Num_Posts", "2");
-    setColumn("SupDesData", "Stub_Length", "abc");
+    setColumn("SupDesData", "Stub_Length", " 750 ");
     setColumn("SupDesData", "Post_Spacing", 1234.5);
     const engine::DesignState s = read();
     EXPECT_EQ(s.SupportDesigns[1].NumPosts, 2);
-    EXPECT_EQ(s.SupportDesigns[1].StubLength, 0);
+    EXPECT_EQ(s.SupportDesigns[1].StubLength, 750);
     EXPECT_EQ(s.SupportDesigns[1].PostSpacing, 1234);
 }
 

@@ -214,7 +214,7 @@ TEST_F(RangeTest, TextAndRealValuesAreCheckedAsTheyRead)
         {width, QStringLiteral("5000000000"), false},
         {width, QStringLiteral("1e10"), false},
         {width, QStringLiteral("2147483647"), true},
-        {width, QStringLiteral("abc"), true},  // no number: 0
+        {width, QStringLiteral("abc"), false},  // no number at all
         {width, 1e30, false},
         {width, 2147483647.4, true},           // rounds to the largest value
         {posts, QStringLiteral("70000"), false},

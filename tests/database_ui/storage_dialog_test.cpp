@@ -220,25 +220,49 @@ TEST_F(StorageTest, ALoadThatFailsLeavesTheOpenDesignAndTheDialog)
     expectIdle();
 }
 
-// A file changed by another tool: a panel width no record field can hold.
-TEST_F(StorageTest, ALoadOfAValueBeyondItsFieldSaysSoAndKeepsTheOpenDesign)
+// A file changed by another tool: a value no record field can hold, no
+// value, or text where a number belongs. Load says so, names the column and
+// keeps the open design; nothing is read as 0.
+TEST_F(StorageTest, ALoadOfAValueTheDesignCannotHaveSaysSoAndKeepsTheOpenDesign)
 {
-    store("J1", "S1", "P1", 1800);
-    exec(QStringLiteral("UPDATE SignDesData SET Sign_Width = 3000000000"));
+    const struct {
+        const char *update;
+        const char *message;
+    } cases[] = {
+        {"UPDATE SignDesData SET Sign_Width = 3000000000",
+         "Stored design Süd / S1 / P1: column Sign_Width holds 3000000000, outside its range."},
+        {"UPDATE SupDesData SET Kerb_Post = NULL", "Stored design Süd / S1 / P1: column Kerb_Post holds no value."},
+        {"UPDATE SupDesData SET Kerb_Post = 'abc'",
+         "Stored design Süd / S1 / P1: column Kerb_Post holds abc, not a number."},
+        {"UPDATE LocDesData SET Wind_Region = ''",
+         "Stored design Süd / S1 / P1: column Wind_Region holds an empty text, not a number."},
+        // A long text is shown by its start.
+        {"UPDATE SupDesData SET Stub_Length = 'Brücke über die Straße, vier Felder, Länge unbekannt'",
+         "Stored design Süd / S1 / P1: column Stub_Length holds Brücke über die Straße, vier Felder, Län..., "
+         "not a number."},
+        {"UPDATE SupDesData SET Norm_Footing_Dim = '1E300'",
+         "Stored design Süd / S1 / P1: column Norm_Footing_Dim holds 1E300, outside its range."},
+    };
     const engine::DesignState before = state;
-    open(database::LoadMode);
-    click(dialog->browser(), item("J1", "S1", "P1"));
-    action()->click();
-    ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text,
-              QStringLiteral("Stored design J1 / S1 / P1: column Sign_Width holds 3000000000, outside its range."));
-    EXPECT_TRUE(messages.calls[0].title.endsWith(QStringLiteral("Mastra")));
-    EXPECT_EQ(state.CurrentDesign, before.CurrentDesign);
-    EXPECT_EQ(state.SupportDesigns, before.SupportDesigns);
-    EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(loaded, 0);
-    expectIdle();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.update);
+        store("Süd", "S1", "P1", 1800);
+        exec(QString::fromUtf8(c.update));
+        messages.calls.clear();
+        open(database::LoadMode);
+        click(dialog->browser(), item("Süd", "S1", "P1"));
+        action()->click();
+        ASSERT_EQ(messages.calls.size(), 1u);
+        EXPECT_EQ(messages.calls[0].text, QString::fromUtf8(c.message));
+        EXPECT_TRUE(messages.calls[0].title.endsWith(QStringLiteral("Mastra")));
+        EXPECT_EQ(state.CurrentDesign, before.CurrentDesign);
+        EXPECT_EQ(state.SupportDesigns, before.SupportDesigns);
+        EXPECT_EQ(state.DesignChanged, engine::FlagTrue);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(loaded, 0);
+        expectIdle();
+        dialog->hide();
+    }
 }
 
 // ---- Delete ---------------------------------------------------------------

@@ -77,8 +77,10 @@ TEST_F(PrintLoadTest, PlacesGiveCountsAndSlots)
         for (const QString &place : c.places) {
             QVariantList p = database::DesignKeyParams(k.JobCode, k.JobSection, k.SignPos);
             p << QStringLiteral("C%1").arg(++n) << place << width;
-            exec("INSERT INTO SignDesData (Job_Code, Job_Section, Sign_Pos, Sign_Code, Sign_Place, Sign_Width) "
-                 "VALUES (?, ?, ?, ?, ?, ?)",
+            exec("INSERT INTO SignDesData (Job_Code, Job_Section, Sign_Pos, Sign_Code, Sign_Place, Sign_Width, "
+                 "Sign_Depth, Sign_Clearance, Legend_Class, Legend_Colour, Bkgnd_Class, Bkgnd_Colour, Num_Brackets, "
+                 "Num_Stiffeners, Stiffener_Spacing) "
+                 "VALUES (?, ?, ?, ?, ?, ?, 600, 0, '1', 'Black CAL', '1', 'White', 2, 0, 0)",
                  p);
             width += 100;
         }
@@ -114,7 +116,7 @@ TEST_F(PrintLoadTest, StoredTextsConvertExactly)
         {"SupDesData", "Slip_Base_Req", "y", [](const auto &p) { EXPECT_EQ(p.PrintSupport.SlipBaseReq, 0); }},
         {"SupDesData", "Slip_Base_Req", "Y", [](const auto &p) { EXPECT_EQ(p.PrintSupport.SlipBaseReq, -1); }},
         {"SupDesData", "Screw_Footing_Dim", " 250", [](const auto &p) { EXPECT_EQ(p.PrintSupport.ScrewFootingDim, 250); }},
-        {"SupDesData", "Screw_Footing_Dim", "none", [](const auto &p) { EXPECT_EQ(p.PrintSupport.ScrewFootingDim, 0); }},
+        {"SupDesData", "Screw_Footing_Dim", "300 mm", [](const auto &p) { EXPECT_EQ(p.PrintSupport.ScrewFootingDim, 300); }},
         {"SupDesData", "Sup_Name", "Strut Steel", [](const auto &p) { EXPECT_EQ(p.PrintSupportName, "Strut Steel"); }},
         // A name differing in case or by a trailing blank matches nothing: the
         // empty copy's index 0 stays.
