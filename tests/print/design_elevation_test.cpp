@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPolygonF>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -407,17 +408,13 @@ TEST(DesignElevation, DrawOrder)
     EXPECT_EQ(s.items.back().kind, Kind::Text);
 }
 
-// A stored size far beyond a page (a section or footing of 1E300 mm, a
-// panel 2E9 mm deep) still draws its elevation, but only what lies on the
-// page: each hatch is laid over the shape's part on the page alone, so the
-// primitives are bounded by the page, and the page's PDF stays small.
+// A stored size far beyond a page (1E300 mm, a panel 2E9 mm deep) still draws
+// its elevation, but hatches only the shapes' parts on the page, so the job ends.
 struct BoundedCase {
-    const char *name;
-    const char *section;  // PostDimensions
-    const char *footing;  // NormFootingDim
+    const char *name, *section, *footing;
     int32_t stub;
     int16_t footingType;
-    int32_t backDepth;  // 0: no back panel
+    int32_t backDepth; // 0: no back panel
 };
 
 TEST(ElevationBoundedByPage, HatchesCutToThePageAndTheJobEnds)
@@ -436,96 +433,75 @@ TEST(ElevationBoundedByPage, HatchesCutToThePageAndTheJobEnds)
         SCOPED_TRACE(c.name);
         print::PrintedDesign p = Example();
         p.PrintDesign.JobSection = "Brücke Süd";
-        p.PrintSupport.PostDimensions = c.section;
-        p.PrintSupport.NormFootingDim = c.footing;
-        p.PrintSupport.StubLength = c.stub;
-        p.PrintSupport.FootingType = c.footingType;
-        p.PrintSupport.ScrewFootingDim = 300;
-        p.PrintSupport.ScrewFootingDep = 1500;
-        if (c.backDepth > 0) {
-            p.PrintDesign.NumBackSigns = 1;
-            p.PrintDesign.BackSignWidth = 1500;
-            p.PrintDesign.BackSignDepth = c.backDepth;
-        }
+        engine::SupportDesign &s = p.PrintSupport;
+        s.PostDimensions = c.section;
+        s.NormFootingDim = c.footing;
+        s.StubLength = c.stub;
+        s.FootingType = c.footingType;
+        s.ScrewFootingDim = 300;
+        s.ScrewFootingDep = 1500;
+        p.PrintDesign.NumBackSigns = c.backDepth > 0 ? 1 : 0;
+        p.PrintDesign.BackSignWidth = 1500;
+        p.PrintDesign.BackSignDepth = c.backDepth;
 
-        // The sizes keep their meaning: a post or footing is as wide as the
-        // section says (held at the largest coordinate), centred on its post,
-        // with plates and screws twice the stub, never wrapped round.
+        // A post is as wide as its section says (held at the largest coordinate),
+        // its footing centred on it, plates and screw frames wider, never wrapped round.
         const ElevationModel m = Build(p);
         ASSERT_TRUE(m.drawn);
         for (int j = 0; j < m.posts; ++j) {
             const BoxRec &post = m.PostBoxes[j], &footing = m.FootingBoxes[j];
             EXPECT_EQ(post.Width, print::Round(m.Scale * engine::Val(c.section)));
             EXPECT_NEAR(footing.Left + footing.Width / 2.0, post.Left + post.Width / 2.0, 1.0);
-            auto twiceTheStub = [&](const BoxRec &b) {
-                EXPECT_EQ(b.Width < 0, post.Width < 0);
-                EXPECT_GE(std::abs(int64_t{b.Width}), std::abs(int64_t{post.Width}));
-            };
-            if (m.stubs)
-                twiceTheStub(m.PlateBoxes[j]);
-            if (m.screws)
-                twiceTheStub(m.ScrewFrames[j]);
+            for (const BoxRec *b : {m.stubs ? &m.PlateBoxes[j] : nullptr, m.screws ? &m.ScrewFrames[j] : nullptr})
+                if (b) {
+                    EXPECT_EQ(b->Width < 0, post.Width < 0);
+                    EXPECT_GE(std::abs(int64_t{b->Width}), std::abs(int64_t{post.Width}));
+                }
         }
 
-        FixedSurface s;
-        print::SetupPage(s, print::Portrait);
-        print::DrawDesignElevation(s, Area, p);
-        const QRectF page = s.DrawingArea();
-        const double step = s.HatchStep();
-        // Each shape's hatch lines come just before it: they lie on the shape
-        // and the page, cover the part on the page, and number no more than
-        // the lines one step apart that cross that part.
-        std::vector<const print::RecordingSurface::Item *> hatch;
+        // Each shape's hatch lines come just before it: they lie on the shape's
+        // part on the page, cover it, and number no more than lines a step apart.
+        FixedSurface surface;
+        print::SetupPage(surface, print::Portrait);
+        print::DrawDesignElevation(surface, Area, p);
+        const QRectF page = surface.DrawingArea();
+        const double step = surface.HatchStep();
+        QPolygonF ends;
+        std::vector<int32_t> colours;
         std::size_t hatched = 0;
-        for (const auto &item : s.items) {
+        for (const auto &item : surface.items) {
             if (item.kind == Kind::Hatch) {
-                hatch.push_back(&item);
+                ends << QPointF(item.x1, item.y1) << QPointF(item.x2, item.y2);
+                colours.push_back(item.colour);
                 continue;
             }
-            if (hatch.empty())
+            if (ends.isEmpty())
                 continue;
             ++hatched;
-            const QRectF shape = item.kind == Kind::Box
-                                     ? QRectF(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2))
-                                     : QRectF(item.x1 - item.radius, item.y1 - item.radius, 2 * item.radius,
-                                              2 * item.radius);
+            const QRectF shape = item.kind == Kind::Box ? QRectF(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2))
+                                                        : QRectF(item.x1 - item.radius, item.y1 - item.radius,
+                                                                 2 * item.radius, 2 * item.radius);
             const QRectF visible = shape & page;
-            EXPECT_LE(static_cast<double>(hatch.size()), (visible.width() + visible.height()) / step + 1);
-            double left = page.right(), right = page.left(), top = page.bottom(), bottom = page.top();
-            std::size_t strays = 0;
-            for (const auto *h : hatch) {
-                EXPECT_EQ(h->colour, item.fillColour);
-                for (const QPointF end : {QPointF(h->x1, h->y1), QPointF(h->x2, h->y2)}) {
-                    if (!visible.adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(end))
-                        ++strays;
-                    left = std::min(left, end.x());
-                    right = std::max(right, end.x());
-                    top = std::min(top, end.y());
-                    bottom = std::max(bottom, end.y());
-                }
-            }
-            EXPECT_EQ(strays, 0u) << "hatch line ends off the shape or the page";
-            if (item.kind == Kind::Box) {
-                EXPECT_LE(left, visible.left() + step);
-                EXPECT_GE(right, visible.right() - step);
-                EXPECT_LE(top, visible.top() + step);
-                EXPECT_GE(bottom, visible.bottom() - step);
-            }
-            hatch.clear();
+            EXPECT_LE(static_cast<double>(colours.size()), (visible.width() + visible.height()) / step + 1);
+            const QRectF onPage = visible.adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
+            EXPECT_TRUE(std::all_of(ends.cbegin(), ends.cend(), [&](const QPointF &e) { return onPage.contains(e); }))
+                << "hatch line ends off the shape or the page";
+            EXPECT_TRUE(item.kind != Kind::Box || ends.boundingRect().adjusted(-step, -step, step, step).contains(visible));
+            EXPECT_EQ(colours, std::vector<int32_t>(colours.size(), item.fillColour));
+            ends.clear();
+            colours.clear();
         }
-        EXPECT_TRUE(hatch.empty()) << "hatch lines without their shape";
-        // The two posts at least are hatched; with the back panel also its
-        // parts on the page (centre, side and top strips, upper corners).
+        EXPECT_TRUE(ends.isEmpty()) << "hatch lines without their shape";
+        // The two posts at least; with the back panel also its parts on the page.
         EXPECT_GE(hatched, c.backDepth > 0 ? 8u : 2u);
 
-        // The design form page with this elevation prints to a PDF of
-        // ordinary size, and the job ends.
+        // The design form page with this elevation prints to a PDF of ordinary size.
         const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(QString::fromUtf8(c.name)));
         {
-            const auto surface = print::PrinterSurface::ForPdf(pdf);
-            print::SetupPage(*surface, print::Portrait);
-            print::PrintDesignFormPage(*surface, p);
-            ASSERT_TRUE(surface->EndDoc());
+            const auto printer = print::PrinterSurface::ForPdf(pdf);
+            print::SetupPage(*printer, print::Portrait);
+            print::PrintDesignFormPage(*printer, p);
+            ASSERT_TRUE(printer->EndDoc());
         }
         QFile file(pdf);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
