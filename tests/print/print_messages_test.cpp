@@ -1,7 +1,5 @@
-// What the engineer is told after each print job, driven from the Print
-// menu's step as the engineer does it: the print job selection form, and for
-// order forms the sign order form it opens, with the job printer and the PDF
-// folder of the program (no recording surface).
+// What the engineer is told after each print job, driven through the print job
+// selection form (and the sign order form it opens) to a file or the PDF folder.
 
 #include "print_test_support.h"
 
@@ -11,7 +9,6 @@
 #include "print/ui/sign_order_form_dialog.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,94 +19,68 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
+#include <optional>
+#include <utility>
 
 namespace printtest {
 namespace {
 
-// Runs `step` on the dialog of type T once it is shown modally.
+// Runs `step` on the dialog of type T that the next call shows modally.
 template <class T>
 void WhenShown(std::function<void(T &)> step)
 {
-    auto attempt = std::make_shared<std::function<void(int)>>();
-    *attempt = [step = std::move(step), self = std::weak_ptr(attempt)](int left) {
-        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+    QTimer::singleShot(0, [step = std::move(step)] {
+        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()))
             step(*dialog);
-            return;
-        }
-        if (left > 0) {
-            if (auto next = self.lock())
-                QTimer::singleShot(20, [next, left] { (*next)(left - 1); });
-        } else if (QWidget *stuck = QApplication::activeModalWidget()) {
-            stuck->close();  // never leave the run waiting on a dialog
-        }
-    };
-    QTimer::singleShot(0, [attempt] { (*attempt)(200); });
+        else if (QWidget *other = QApplication::activeModalWidget())
+            other->close();  // never leave the run waiting on a dialog
+    });
 }
 
-// Types `text` into `box` a key at a time, letters beyond ASCII too.
-void TypeInto(QWidget *box, const QString &text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &press);
-    }
-}
-
-// "Print Setup" as the engineer answers it: print to a file.
-class PrintToFileSetup final : public platform::PrinterSetupService {
-public:
-    explicit PrintToFileSetup(QString file) : file_(std::move(file)) { platform::setPrinterSetup(this); }
+// "Print Setup" answered with a file.
+struct PrintToFileSetup final : platform::PrinterSetupService {
+    explicit PrintToFileSetup(QString f) : file(std::move(f)) { platform::setPrinterSetup(this); }
     ~PrintToFileSetup() override { platform::setPrinterSetup(nullptr); }
     bool setUpPrinter(QPrinter &printer) override
     {
         ++shown;
-        printer.setOutputFileName(file_);
+        printer.setOutputFileName(file);
         return true;
     }
+    QString file;
     int shown = 0;
-
-private:
-    QString file_;
 };
 
 // Once the job has begun, inside its transaction: a PrintRecord row with no
 // design, which the database refuses only at the commit.
-class RowRefusedAtCommit final : public platform::ProgressDisplay {
-public:
-    explicit RowRefusedAtCommit(platform::SqlConnection &db) : db_(db) { platform::setProgressDisplay(this); }
+struct RowRefusedAtCommit final : platform::ProgressDisplay {
+    explicit RowRefusedAtCommit(platform::SqlConnection &d) : db(d) { platform::setProgressDisplay(this); }
     ~RowRefusedAtCommit() override { platform::setProgressDisplay(nullptr); }
     void showProgress(int, int mode) override
     {
-        if (mode != platform::ProgressStart || done_)
-            return;
-        done_ = true;
-        db_.exec("PRAGMA defer_foreign_keys = ON");
-        db_.exec("INSERT INTO PrintRecord (Job_Code, Job_Section, Sign_Pos) VALUES ('X', 'X', 'X')");
+        if (mode == platform::ProgressStart && !std::exchange(done, true)) {
+            db.exec("PRAGMA defer_foreign_keys = ON");
+            db.exec("INSERT INTO PrintRecord (Job_Code, Job_Section, Sign_Pos) VALUES ('X', 'X', 'X')");
+        }
     }
-
-private:
-    platform::SqlConnection &db_;
-    bool done_ = false;
+    platform::SqlConnection &db;
+    bool done = false;
 };
 
-enum class Outcome { PrintedToPdfFolder, PrintedToChosenFile, ReadFails, StatusNotRecorded };
-
-struct MessageCase {
-    const char *name;
-    int kind;  // 0 design forms, 1 order forms, 2 summary form
-    Outcome outcome;
-    const char *title;
-    const char *text;  // "%1": the PDF's path
-    platform::MessageIcon icon;
+enum Outcome { ToPdfFolder, ToChosenFile, ReadFails, NotRecorded };
+const struct {
+    const char *name, *title, *text;  // "%1": the PDF's path
+} Messages[] = {
+    {"ToThePdfFolder", "Print", "No printer is configured. The pages were saved to %1"},
+    {"ToAChosenFile", "Print", "The pages were saved to %1"},
+    {"ReadFails", "Print Error",
+     "The print job failed: The design Brücke / Süd / P2 could not be read: column Kerb_Post holds 5000000000, "
+     "outside its range.\nNo print status was recorded and the signs stay selected."},
+    {"NotRecorded", "Print Error",
+     "The pages were printed, but their print status could not be recorded: FOREIGN KEY constraint failed"},
 };
 
-void PrintTo(const MessageCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
-class PrintMessages : public PrintDbTest, public ::testing::WithParamInterface<MessageCase> {
+class PrintMessages : public PrintDbTest, public ::testing::WithParamInterface<std::tuple<int, int>> {
 protected:
     void TearDown() override
     {
@@ -125,104 +96,78 @@ protected:
     }
 };
 
-const char *const Mastra = "                  Mastra";  // 18 blanks
-const char *const ReadFailure = "The print job failed: The design Brücke / Süd / P2 could not be read: column "
-                                "Kerb_Post holds 5000000000, outside its range.\n"
-                                "No print status was recorded and the signs stay selected.";
-const char *const NotRecorded =
-    "The pages were printed, but their print status could not be recorded: FOREIGN KEY constraint failed";
-
 TEST_P(PrintMessages, SayWhatHappened)
 {
-    const MessageCase c = GetParam();
-    const bool toPdfFolder = c.outcome == Outcome::PrintedToPdfFolder;
-    if (toPdfFolder && !QPrinterInfo::defaultPrinter().isNull())
+    const auto [kind, outcome] = GetParam();
+    if (outcome == ToPdfFolder && !QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a printer is configured here";
     save(SampleDesign("Brücke", "Süd", "P1"), SampleSupport());
     save(SampleDesign("Brücke", "Süd", "P2"), SampleSupport());
     save(SampleDesign("Straße", "Nord", "P1"), SampleSupport());
-    if (c.outcome == Outcome::ReadFails)
+    if (outcome == ReadFails)
         setColumn(Key("Brücke", "Süd", "P2"), "SupDesData", "Kerb_Post", 5000000000LL);
     const QString pdfFolder = dir.filePath(QStringLiteral("Ausdrucke Süd"));
     platform::SaveSetting(platform::PrintPdfFolderKey, pdfFolder);
-    const QString chosen = dir.filePath(QStringLiteral("Brücke Süd.pdf"));
-    PrintToFileSetup setup(chosen);
-    std::unique_ptr<RowRefusedAtCommit> refusing;
-    if (c.outcome == Outcome::StatusNotRecorded)
-        refusing = std::make_unique<RowRefusedAtCommit>(db());
+    PrintToFileSetup setup(dir.filePath(QStringLiteral("Brücke Süd.pdf")));
+    std::optional<RowRefusedAtCommit> refusing;
+    if (outcome == NotRecorded)
+        refusing.emplace(db());
 
-    // The engineer picks the section, adds it and presses OK; for a file the
-    // engineer has answered "Print Setup" first, in the dialog that prints.
-    const bool chooseFile = !toPdfFolder;
-    auto chooseSection = [](database::DesignBrowser &tree) {
+    // Section chosen, added, OK; "Print Setup" answered first, in the dialog that prints.
+    const bool chooseFile = outcome != ToPdfFolder;
+    const auto chooseSection = [](database::DesignBrowser &tree) {
         if (QTreeWidgetItem *item = tree.findItem(Key("Brücke", "Süd", ""), database::SectionLevel))
             tree.chooseItem(item);
     };
     int selectedBeforePrint = -1;
     WhenShown<print::Form11>([&](print::Form11 &form) {
-        if (chooseFile && c.kind != print::OrderFormKind)
+        if (chooseFile && kind != print::OrderFormKind)
             QTest::mouseClick(form.findChild<QPushButton *>("Command3_0"), Qt::LeftButton);
         chooseSection(*form.Outline1());
         QTest::mouseClick(form.findChild<QPushButton *>("Command4_1"), Qt::LeftButton);
         selectedBeforePrint = selectedRows();
-        if (c.kind == print::OrderFormKind)
+        if (kind == print::OrderFormKind)
             WhenShown<print::Form10>([&](print::Form10 &orders) {
                 if (chooseFile)
                     QTest::mouseClick(orders.printSetupButton(), Qt::LeftButton);
                 chooseSection(*orders.outline());
                 QTest::mouseClick(orders.selectAllButton(1), Qt::LeftButton);
-                TypeInto(orders.requisitionBox(), QStringLiteral("Süd-7"));
+                for (const QChar ch : QStringLiteral("Süd-7")) {
+                    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+                    QApplication::sendEvent(orders.requisitionBox(), &press);
+                }
                 QTest::mouseClick(orders.printButton(), Qt::LeftButton);
             });
         QTest::mouseClick(form.findChild<QPushButton *>("Command2"), Qt::LeftButton);
     });
     messages.calls.clear();
-    print::ShowPrintSelection(c.kind, nullptr);
+    print::ShowPrintSelection(kind, nullptr);
     ASSERT_EQ(selectedBeforePrint, 2);
     EXPECT_EQ(setup.shown, chooseFile ? 1 : 0);
 
     const QStringList pdfs = QDir(pdfFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    QString pdf = chosen;
-    if (toPdfFolder) {
-        ASSERT_EQ(pdfs.size(), 1);
-        pdf = QDir(pdfFolder).filePath(pdfs[0]);
-    } else {
-        EXPECT_TRUE(pdfs.isEmpty());
-    }
-    EXPECT_EQ(QFile::exists(pdf), c.outcome != Outcome::ReadFails) << pdf.toStdString();
+    ASSERT_EQ(pdfs.size(), chooseFile ? 0 : 1);
+    const QString pdf = chooseFile ? setup.file : QDir(pdfFolder).filePath(pdfs[0]);
+    EXPECT_EQ(QFile::exists(pdf), outcome != ReadFails) << pdf.toStdString();
 
+    const bool failed = outcome >= ReadFails;
     ASSERT_EQ(messages.calls.size(), 1u);
     const platform::MessageRequest &told = messages.calls[0];
-    EXPECT_EQ(told.title, QString::fromUtf8(c.title) + Mastra);
-    EXPECT_EQ(told.text, QString::fromUtf8(c.text).replace("%1", QDir::toNativeSeparators(pdf)));
-    EXPECT_EQ(told.icon, c.icon);
+    EXPECT_EQ(told.title, platform::MessageTitle(Messages[outcome].title));
+    EXPECT_EQ(told.text, QString::fromUtf8(Messages[outcome].text).replace("%1", QDir::toNativeSeparators(pdf)));
+    EXPECT_EQ(told.icon, failed ? platform::MessageIcon::Critical : platform::MessageIcon::Information);
     EXPECT_EQ(told.buttons, platform::MessageButtons::Ok);
-    // A failure keeps the selection, as the message says.
-    EXPECT_EQ(selectedRows(), c.icon == platform::MessageIcon::Critical ? 2 : 0);
+    EXPECT_EQ(selectedRows(), failed ? 2 : 0) << "a failure keeps the selection, as the message says";
 }
 
-constexpr auto Info = platform::MessageIcon::Information;
-constexpr auto Critical = platform::MessageIcon::Critical;
-constexpr const char *NoPrinter = "No printer is configured. The pages were saved to %1";
-constexpr const char *Saved = "The pages were saved to %1";
+std::string CaseName(const ::testing::TestParamInfo<std::tuple<int, int>> &info)
+{
+    static const char *const forms[] = {"DesignForms", "OrderForm", "SummaryForm"};
+    return std::string(forms[std::get<0>(info.param)]) + Messages[std::get<1>(info.param)].name;
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Jobs, PrintMessages,
-    ::testing::Values(
-        MessageCase{"DesignFormsToThePdfFolder", 0, Outcome::PrintedToPdfFolder, "Print", NoPrinter, Info},
-        MessageCase{"DesignFormsToAChosenFile", 0, Outcome::PrintedToChosenFile, "Print", Saved, Info},
-        MessageCase{"DesignFormsReadFails", 0, Outcome::ReadFails, "Print Error", ReadFailure, Critical},
-        MessageCase{"DesignFormsNotRecorded", 0, Outcome::StatusNotRecorded, "Print Error", NotRecorded, Critical},
-        MessageCase{"OrderFormToThePdfFolder", 1, Outcome::PrintedToPdfFolder, "Print", NoPrinter, Info},
-        MessageCase{"OrderFormToAChosenFile", 1, Outcome::PrintedToChosenFile, "Print", Saved, Info},
-        MessageCase{"OrderFormReadFails", 1, Outcome::ReadFails, "Print Error", ReadFailure, Critical},
-        MessageCase{"OrderFormNotRecorded", 1, Outcome::StatusNotRecorded, "Print Error", NotRecorded, Critical},
-        MessageCase{"SummaryFormToThePdfFolder", 2, Outcome::PrintedToPdfFolder, "Print", NoPrinter, Info},
-        MessageCase{"SummaryFormToAChosenFile", 2, Outcome::PrintedToChosenFile, "Print", Saved, Info},
-        MessageCase{"SummaryFormReadFails", 2, Outcome::ReadFails, "Print Error", ReadFailure, Critical},
-        MessageCase{"SummaryFormNotRecorded", 2, Outcome::StatusNotRecorded, "Print Error", NotRecorded,
-                    Critical}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Jobs, PrintMessages, ::testing::Combine(::testing::Range(0, 3), ::testing::Range(0, 4)),
+                         CaseName);
 
 } // namespace
 } // namespace printtest
