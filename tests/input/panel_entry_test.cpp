@@ -323,6 +323,8 @@ const SignNumberCase SignNumberCases[] = {
     {false, "\xff\xfe" "A", 0, 0, false, "BCDEFGHIJ", "\xef\xbf\xbd\xef\xbf\xbd" "ABCDEFGH"},
 };
 
+void PrintTo(const SignNumberCase &c, std::ostream *os) { *os << c.stored << " + " << c.keys; }
+
 class SignNumberCountsCharacters : public PanelsTest, public ::testing::WithParamInterface<SignNumberCase> {};
 
 } // namespace

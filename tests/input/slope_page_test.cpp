@@ -467,6 +467,8 @@ const BackspaceCase BackspaceCases[] = {
     {"BackPointOutWithinTheRange", BackSteep, DEL, 2, 0, "", "20", 160, nullptr},
 };
 
+void PrintTo(const BackspaceCase &c, std::ostream *os) { *os << c.name; }
+
 class GradientBackspace : public SlopePageTest, public ::testing::WithParamInterface<BackspaceCase> {};
 
 } // namespace
