@@ -52,8 +52,7 @@ TEST(PanelEntryRules, KindsAndVerdicts)
         {PanelBoxKind::SignNumber, "K", "ABCDEFGHIJK", EntryVerdict::Refuse},
         {PanelBoxKind::SignNumber, "\xc3\xa9", "\xc3\xa9", EntryVerdict::Refuse},
         {PanelBoxKind::SignNumber, "ABCDEFGHIJ", "ABCDEFGHIJ", EntryVerdict::Pass},
-        // Characters, not UTF-16 units: five "🚧" (two units each) and five
-        // letters are ten.
+        // Characters, not UTF-16 units: five "🚧" (two units each) and five letters are ten.
         {PanelBoxKind::SignNumber, "E", "🚧🚧🚧🚧🚧ABCDE", EntryVerdict::Pass},
         {PanelBoxKind::SignNumber, "F", "🚧🚧🚧🚧🚧ABCDEF", EntryVerdict::Refuse},
     };
@@ -302,38 +301,29 @@ TEST_F(PanelsTest, LayoutViewFollowsResize)
 
 namespace {
 
-// A sign number stored by another program, shown in its box, then typed,
-// selected over or pasted into: the box holds up to 10 characters as the
-// store counts them (code points; a combining mark is one of its own).
-enum class SignEdit { Type, TypeOverSelection, Paste };
-
+// A stored sign number typed, selected over or pasted into: the box holds 10
+// characters as the store counts them (code points; a combining mark is one).
 struct SignNumberCase {
-    const char *name;
-    bool back;            // the back sign's box, else front sign 1
-    const char *stored;   // UTF-8
-    SignEdit edit;
-    int selectFrom, selectLength;  // UTF-16 positions (TypeOverSelection)
-    const char *keys;
-    const char *shown;    // the box afterwards, UTF-8
+    bool back;                     // the back sign's box, else front sign 1
+    const char *stored;
+    int selectFrom, selectLength;  // UTF-16; none: the caret at the end
+    bool paste;
+    const char *keys, *shown;
 };
-
 const SignNumberCase SignNumberCases[] = {
-    {"FiveTakeFiveMore", false, "🚧🚧🚧🚧🚧", SignEdit::Type, 0, 0, "ABCDEFG", "🚧🚧🚧🚧🚧ABCDE"},
-    {"FiveOnTheBack", true, "🚧🚧🚧🚧🚧", SignEdit::Type, 0, 0, "12345678", "🚧🚧🚧🚧🚧12345"},
-    {"TenTakeNone", false, "🚧🚧🚧🚧🚧🚧🚧🚧🚧🚧", SignEdit::Type, 0, 0, "A", "🚧🚧🚧🚧🚧🚧🚧🚧🚧🚧"},
-    {"TenOneReplaced", false, "🚧🚧🚧🚧🚧🚧🚧🚧🚧🚧", SignEdit::TypeOverSelection, 18, 2, "K",
-     "🚧🚧🚧🚧🚧🚧🚧🚧🚧K"},
-    {"FiveTwoReplacedByThree", false, "🚧🚧🚧🚧🚧ABCDE", SignEdit::TypeOverSelection, 0, 4, "XYZ",
-     "XY🚧🚧🚧ABCDE"},
-    {"FivePastedFive", false, "🚧🚧🚧🚧🚧", SignEdit::Paste, 0, 0, "ABCDE", "🚧🚧🚧🚧🚧ABCDE"},
-    {"FivePastedSix", true, "🚧🚧🚧🚧🚧", SignEdit::Paste, 0, 0, "ABCDEF", "🚧🚧🚧🚧🚧"},
-    {"CombiningMark", false, "Su\xcc\x88" "d", SignEdit::Type, 0, 0, "1234567", "Su\xcc\x88" "d123456"},
-    {"SharpS", false, "Stra\xc3\x9f" "e", SignEdit::Type, 0, 0, "12345", "Stra\xc3\x9f" "e1234"},
+    {false, "🚧🚧🚧🚧🚧", 0, 0, false, "ABCDEFG", "🚧🚧🚧🚧🚧ABCDE"},
+    {true, "🚧🚧🚧🚧🚧", 0, 0, false, "12345678", "🚧🚧🚧🚧🚧12345"},
+    {false, "🚧🚧🚧🚧🚧🚧🚧🚧🚧🚧", 18, 2, false, "K", "🚧🚧🚧🚧🚧🚧🚧🚧🚧K"},
+    {false, "🚧🚧🚧🚧🚧ABCDE", 0, 4, false, "XYZ", "XY🚧🚧🚧ABCDE"},
+    {false, "🚧🚧🚧🚧🚧", 0, 0, true, "ABCDE", "🚧🚧🚧🚧🚧ABCDE"},
+    {true, "🚧🚧🚧🚧🚧", 0, 0, true, "ABCDEF", "🚧🚧🚧🚧🚧"},
+    {false, "Su\xcc\x88" "d", 0, 0, false, "1234567", "Su\xcc\x88" "d123456"},
+    {false, "Stra\xc3\x9f" "e", 0, 0, false, "12345", "Stra\xc3\x9f" "e1234"},
     // Bytes that are no UTF-8 are stored as U+FFFD, one character each.
-    {"NotUtf8", false, "\xff\xfe" "A", SignEdit::Type, 0, 0, "BCDEFGHIJ", "\xef\xbf\xbd\xef\xbf\xbd" "ABCDEFGH"},
+    {false, "\xff\xfe" "A", 0, 0, false, "BCDEFGHIJ", "\xef\xbf\xbd\xef\xbf\xbd" "ABCDEFGH"},
 };
 
-void PrintTo(const SignNumberCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const SignNumberCase &c, std::ostream *os) { *os << c.stored << " + " << c.keys; }
 
 class SignNumberCountsCharacters : public PanelsTest, public ::testing::WithParamInterface<SignNumberCase> {};
 
@@ -341,7 +331,7 @@ class SignNumberCountsCharacters : public PanelsTest, public ::testing::WithPara
 
 TEST_P(SignNumberCountsCharacters, AsTheStoreDoes)
 {
-    const SignNumberCase c = GetParam();
+    const SignNumberCase &c = GetParam();
     engine::DesignRecord d = input_testing::sampleDesign();
     const size_t slot = c.back ? static_cast<size_t>(engine::kBackSlot) : 1;
     if (c.back) {
@@ -353,24 +343,17 @@ TEST_P(SignNumberCountsCharacters, AsTheStoreDoes)
     showDesign(d);
     toSignPanels();
     QLineEdit *sign = c.back ? form->Text2(2) : form->Text1(6);
-    switch (c.edit) {
-    case SignEdit::Type:
-        sign->setCursorPosition(static_cast<int>(sign->text().size()));
-        type(sign, c.keys);
-        break;
-    case SignEdit::TypeOverSelection:
+    if (c.selectLength > 0)
         sign->setSelection(c.selectFrom, c.selectLength);
-        type(sign, c.keys);
-        break;
-    case SignEdit::Paste:
+    else
         sign->setCursorPosition(static_cast<int>(sign->text().size()));
+    if (c.paste)
         pasteInto(sign, c.keys);
-        break;
-    }
+    else
+        type(sign, c.keys);
     EXPECT_EQ(sign->text(), QString::fromUtf8(c.shown));
     EXPECT_EQ(working().SignCode[slot].view(), testing_support::PaddedToCharacters(c.shown, 10));
     EXPECT_TRUE(messages.calls.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(StoredSignNumbers, SignNumberCountsCharacters, ::testing::ValuesIn(SignNumberCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(StoredSignNumbers, SignNumberCountsCharacters, ::testing::ValuesIn(SignNumberCases));

@@ -421,85 +421,50 @@ TEST_F(SlopePageTest, RiseLimitHoldsOnBackspaceAndDelete)
 
 namespace {
 
-// A gradient the page computed from a stored length and rise, shown in the
-// gradient box of its entry mode, then shortened or typed into.
-enum class Edit { Backspace, Delete, CtrlBackspace, Cut, Type, Paste };
-enum class Shown { None, TooBig, TooSmall, Accuracy };
+// A gradient the page computed from a stored length and rise, then shortened or typed into.
+struct Edit {
+    Qt::Key key;  // none: the keys are typed
+    Qt::KeyboardModifiers modifiers;
+};
+const Edit BS{Qt::Key_Backspace, {}}, DEL{Qt::Key_Delete, {}}, WordBack{Qt::Key_Backspace, Qt::ControlModifier},
+    Cut{Qt::Key_X, Qt::ControlModifier}, Paste{Qt::Key_V, Qt::ControlModifier}, Type{Qt::Key_unknown, {}};
+struct Shown {
+    bool longitudinal;     // the back slope box of a strutted design
+    int32_t length, rise;  // stored
+    const char *text;      // the gradient shown for them
+};
+const Shown Many{false, 3000, 1000, "33.3333333333333"}, Falling{false, 3000, -1000, "-33.3333333333333"},
+    Few{false, 500, 32767, "6553.4"}, Back{true, 3000, 100, "3.33333333333333"}, BackSteep{true, 800, 100, "12.5"};
+const QString Accuracy = "Accuracy of up to 1/100(%) is supported for Gradient(%) input value";
 
 struct BackspaceCase {
     const char *name;
-    bool longitudinal;      // the back slope box of a strutted design
-    int32_t length, rise;   // stored; the box shows the gradient of the two
-    const char *shown;
+    Shown shown;
     Edit edit;
-    int at, selected;       // caret, or the start and length of a selection
-    const char *keys;       // typed or pasted (Type, Paste)
-    const char *left;       // the box's text afterwards
-    int32_t stored;         // the rise stored afterwards, shown in the height box
-    Shown message;
+    int at, selected;         // caret, or the start and length of a selection
+    const char *keys, *left;  // typed or pasted; the box's text afterwards
+    int32_t stored;           // the rise stored afterwards
+    const QString *message;
 };
-
-constexpr auto BS = Edit::Backspace;
-constexpr auto DEL = Edit::Delete;
-
 const BackspaceCase BackspaceCases[] = {
-    // Many decimals: every place may be taken out; only a rise past the
-    // height range is refused.
-    {"ManyAtTheEnd", false, 3000, 1000, "33.3333333333333", BS, 16, 0, "", "33.333333333333", 1000, Shown::None},
-    {"ManyInTheMiddle", false, 3000, 1000, "33.3333333333333", BS, 5, 0, "", "33.333333333333", 1000, Shown::None},
-    {"ManyDeleteAtTheStart", false, 3000, 1000, "33.3333333333333", DEL, 0, 0, "", "3.3333333333333", 100,
-     Shown::None},
-    {"ManyDeleteInTheMiddle", false, 3000, 1000, "33.3333333333333", DEL, 6, 0, "", "33.333333333333", 1000,
-     Shown::None},
-    {"ManyDeleteAtTheEnd", false, 3000, 1000, "33.3333333333333", DEL, 16, 0, "", "33.3333333333333", 1000,
-     Shown::None},
-    {"ManyBackspaceAtTheStart", false, 3000, 1000, "33.3333333333333", BS, 0, 0, "", "33.3333333333333", 1000,
-     Shown::None},
-    {"ManyDeleteThePoint", false, 3000, 1000, "33.3333333333333", DEL, 2, 0, "", "33.3333333333333", 1000,
-     Shown::TooBig},
-    {"ManySelection", false, 3000, 1000, "33.3333333333333", BS, 3, 4, "", "33.333333333", 1000, Shown::None},
-    {"ManySelectionDeleted", false, 3000, 1000, "33.3333333333333", DEL, 0, 3, "", "33.3333333333333", 1000,
-     Shown::TooBig},
-    {"ManyWordBack", false, 3000, 1000, "33.3333333333333", Edit::CtrlBackspace, 16, 0, "", "33.", 990, Shown::None},
-    {"ManyCut", false, 3000, 1000, "33.3333333333333", Edit::Cut, 10, 6, "", "33.3333333", 1000, Shown::None},
-    {"ManyCutThePoint", false, 3000, 1000, "33.3333333333333", Edit::Cut, 2, 1, "", "33.3333333333333", 1000,
-     Shown::TooBig},
-    {"ManyFalling", false, 3000, -1000, "-33.3333333333333", BS, 17, 0, "", "-33.333333333333", -1000, Shown::None},
-    {"ManyFallingSignDeleted", false, 3000, -1000, "-33.3333333333333", DEL, 0, 0, "", "33.3333333333333", 1000,
-     Shown::None},
-    {"ManyFallingPointOut", false, 3000, -1000, "-33.3333333333333", BS, 4, 0, "", "-33.3333333333333", -1000,
-     Shown::TooSmall},
-    // Few decimals, four whole digits: a steep short segment.
-    {"FewAtTheEnd", false, 500, 32767, "6553.4", BS, 6, 0, "", "6553.", 32765, Shown::None},
-    {"FewDeleteAtTheStart", false, 500, 32767, "6553.4", DEL, 0, 0, "", "553.4", 2767, Shown::None},
-    {"FewInTheMiddle", false, 500, 32767, "6553.4", DEL, 1, 0, "", "653.4", 3267, Shown::None},
-    {"FewWordBack", false, 500, 32767, "6553.4", Edit::CtrlBackspace, 6, 0, "", "6553.", 32765, Shown::None},
-    {"FewWordBackThePoint", false, 500, 32767, "6553.4", Edit::CtrlBackspace, 5, 0, "", "6553.4", 32767,
-     Shown::TooBig},
-    {"FewPointOut", false, 500, 32767, "6553.4", BS, 5, 0, "", "6553.4", 32767, Shown::TooBig},
-    {"FewFallingPointOut", false, 500, -32767, "-6553.4", BS, 6, 0, "", "-6553.4", -32767, Shown::TooSmall},
-    {"FewFallingAtTheEnd", false, 500, -32767, "-6553.4", BS, 7, 0, "", "-6553.", -32765, Shown::None},
-    {"OneDecimalPointOut", false, 2000, 250, "12.5", DEL, 2, 0, "", "125", 2500, Shown::None},
-    {"WholeAtTheEnd", false, 1000, 500, "50", BS, 2, 0, "", "5", 50, Shown::None},
+    // Any digit may be taken out; only a rise past the height range is refused.
+    {"ManyAtTheEnd", Many, BS, 16, 0, "", "33.333333333333", 1000, nullptr},
+    {"ManyDeleteAtTheStart", Many, DEL, 0, 0, "", "3.3333333333333", 100, nullptr},
+    {"ManyDeleteThePoint", Many, DEL, 2, 0, "", "33.3333333333333", 1000, &TooBig},
+    {"ManySelection", Many, BS, 3, 4, "", "33.333333333", 1000, nullptr},
+    {"ManyWordBack", Many, WordBack, 16, 0, "", "33.", 990, nullptr},
+    {"ManyCut", Many, Cut, 10, 6, "", "33.3333333", 1000, nullptr},
+    {"ManyCutThePoint", Many, Cut, 2, 1, "", "33.3333333333333", 1000, &TooBig},
+    {"ManyFallingSignDeleted", Falling, DEL, 0, 0, "", "33.3333333333333", 1000, nullptr},
+    {"ManyFallingPointOut", Falling, BS, 4, 0, "", "-33.3333333333333", -1000, &TooSmall},
+    {"FewAtTheEnd", Few, BS, 6, 0, "", "6553.", 32765, nullptr},  // four whole digits
     // Typed and pasted characters are still judged by every rule.
-    {"ManyTyped", false, 3000, 1000, "33.3333333333333", Edit::Type, 16, 0, "3", "33.3333333333333", 1000,
-     Shown::Accuracy},
-    {"ManyPasted", false, 3000, 1000, "33.3333333333333", Edit::Paste, 16, 0, "0", "33.3333333333333", 1000,
-     Shown::Accuracy},
-    {"OneDecimalTyped", false, 2000, 250, "12.5", Edit::Type, 4, 0, "7", "12.57", 251, Shown::None},
+    {"ManyTyped", Many, Type, 16, 0, "3", "33.3333333333333", 1000, &Accuracy},
+    {"ManyPasted", Many, Paste, 16, 0, "0", "33.3333333333333", 1000, &Accuracy},
     // The back slope of a strutted design, held to 20 % once stored.
-    {"BackManyAtTheEnd", true, 3000, 100, "3.33333333333333", BS, 16, 0, "", "3.3333333333333", 100, Shown::None},
-    {"BackManyDeleteAtTheStart", true, 3000, 100, "3.33333333333333", DEL, 0, 0, "", ".33333333333333", 10,
-     Shown::None},
-    {"BackManyPointOut", true, 3000, 100, "3.33333333333333", DEL, 1, 0, "", "3.33333333333333", 100,
-     Shown::TooBig},
-    {"BackSteepAtTheEnd", true, 32767, 6553, "19.998779259621", BS, 15, 0, "", "19.99877925962", 6553, Shown::None},
-    {"BackSteepPointOut", true, 32767, 6553, "19.998779259621", BS, 3, 0, "", "19.998779259621", 6553,
-     Shown::TooBig},
-    {"BackCut", true, 3000, 100, "3.33333333333333", Edit::Cut, 4, 12, "", "3.33", 100, Shown::None},
-    {"BackPointOutWithinTheRange", true, 800, 100, "12.5", DEL, 2, 0, "", "20", 160, Shown::None},
-    {"BackTyped", true, 3000, 100, "3.33333333333333", Edit::Type, 16, 0, "3", "3.33333333333333", 100,
-     Shown::Accuracy},
+    {"BackManyAtTheEnd", Back, BS, 16, 0, "", "3.3333333333333", 100, nullptr},
+    {"BackManyPointOut", Back, DEL, 1, 0, "", "3.33333333333333", 100, &TooBig},
+    {"BackPointOutWithinTheRange", BackSteep, DEL, 2, 0, "", "20", 160, nullptr},
 };
 
 void PrintTo(const BackspaceCase &c, std::ostream *os) { *os << c.name; }
@@ -510,50 +475,37 @@ class GradientBackspace : public SlopePageTest, public ::testing::WithParamInter
 
 TEST_P(GradientBackspace, OnlyTheRiseLimitRefusesTakingOut)
 {
-    const BackspaceCase c = GetParam();
-    const int gradientBox = c.longitudinal ? 6 : 2;
-    engine::DesignRecord d = Segments({{c.longitudinal ? 2000 : c.length, c.longitudinal ? 0 : c.rise}, {4000, 0}});
-    if (c.longitudinal) {
+    const BackspaceCase &c = GetParam();
+    const Shown &s = c.shown;
+    engine::DesignRecord d = Segments({{s.longitudinal ? 2000 : s.length, s.longitudinal ? 0 : s.rise}, {4000, 0}});
+    if (s.longitudinal) {
         d.SupportStruts = engine::FlagTrue;
-        d.SegBackLength[1] = c.length;
-        d.SegBackHeight[1] = c.rise;
+        d.SegBackLength[1] = s.length;
+        d.SegBackHeight[1] = s.rise;
     }
     open(d);
     chooseTab(1);
-    click(c.longitudinal ? OptionArray::Option3D9 : OptionArray::Option3D1, 1);
-    QLineEdit *gradient = box(gradientBox);
-    ASSERT_TRUE(gradient->isEnabled());
-    ASSERT_EQ(gradient->text(), c.shown);
+    click(s.longitudinal ? OptionArray::Option3D9 : OptionArray::Option3D1, 1);
+    QLineEdit *gradient = box(s.longitudinal ? 6 : 2);
+    ASSERT_EQ(gradient->text(), s.text);
     messages.calls.clear();
-
     if (c.selected > 0)
         gradient->setSelection(c.at, c.selected);
     else
         gradient->setCursorPosition(c.at);
-    switch (c.edit) {
-    case Edit::Backspace: QTest::keyClick(gradient, Qt::Key_Backspace); break;
-    case Edit::Delete: QTest::keyClick(gradient, Qt::Key_Delete); break;
-    case Edit::CtrlBackspace: QTest::keyClick(gradient, Qt::Key_Backspace, Qt::ControlModifier); break;
-    case Edit::Cut: QTest::keyClick(gradient, Qt::Key_X, Qt::ControlModifier); break;
-    case Edit::Type: QTest::keyClicks(gradient, c.keys); break;
-    case Edit::Paste:
+    if (c.edit.key == Qt::Key_V)
         QApplication::clipboard()->setText(c.keys);
-        QTest::keyClick(gradient, Qt::Key_V, Qt::ControlModifier);
-        break;
-    }
+    if (c.edit.key == Qt::Key_unknown)
+        QTest::keyClicks(gradient, c.keys);
+    else
+        QTest::keyClick(gradient, c.edit.key, c.edit.modifiers);
 
-    EXPECT_EQ(gradient->text(), c.left) << gradient->text().toStdString();
-    EXPECT_EQ(c.longitudinal ? working().SegBackHeight[1] : working().SegDeltaHeight[1], c.stored);
-    EXPECT_EQ(box(c.longitudinal ? 5 : 1)->text(), QString::number(c.stored));
-    switch (c.message) {
-    case Shown::None: EXPECT_TRUE(messages.calls.empty()); break;
-    case Shown::TooBig: expectMessage(TooBig, TitleA); break;
-    case Shown::TooSmall: expectMessage(TooSmall, TitleA); break;
-    case Shown::Accuracy:
-        expectMessage("Accuracy of up to 1/100(%) is supported for Gradient(%) input value", TitleB);
-        break;
-    }
-    EXPECT_LE(messages.calls.size(), 1u);
+    EXPECT_EQ(gradient->text(), c.left);
+    EXPECT_EQ(s.longitudinal ? working().SegBackHeight[1] : working().SegDeltaHeight[1], c.stored);
+    EXPECT_EQ(box(s.longitudinal ? 5 : 1)->text(), QString::number(c.stored));
+    if (c.message)
+        expectMessage(*c.message, c.message == &Accuracy ? TitleB : TitleA);
+    EXPECT_EQ(messages.calls.size(), c.message ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(ShownGradients, GradientBackspace, ::testing::ValuesIn(BackspaceCases),
