@@ -313,13 +313,9 @@ private:
 // loop: every value must reach the screen while the job runs.
 TEST(StatusGauge, GaugePaintsEachValueWhileTheJobRuns)
 {
-    struct Step {
-        int percent;
-        int mode;
-    };
     struct Case {
         const char *job;
-        std::vector<Step> steps;
+        std::vector<std::pair<int, int>> steps;  // percent, mode
         std::vector<int> shown;  // fill percentages painted in turn, -1 the caption (finished)
     };
     const std::vector<Case> cases = {
@@ -345,8 +341,8 @@ TEST(StatusGauge, GaugePaintsEachValueWhileTheJobRuns)
 
         GaugePaintRecorder recorder(gauge);
         std::vector<std::size_t> paintsAfterStep;
-        for (const Step &step : c.steps) {
-            progress.showProgress(step.percent, step.mode);
+        for (const auto &[percent, mode] : c.steps) {
+            progress.showProgress(percent, mode);
             paintsAfterStep.push_back(recorder.painted.size());
         }
         EXPECT_EQ(recorder.shown(), c.shown);

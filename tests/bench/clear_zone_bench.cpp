@@ -3,9 +3,8 @@
 // size, works out both figures and rebuilds the roadside sketch. Also the
 // parts on their own: the road plan picture and the two figures.
 
-#include <benchmark/benchmark.h>
+#include "widget_bench_main.h"
 
-#include <QApplication>
 #include <QCheckBox>
 
 #include "engine/clear_zone.h"
@@ -78,11 +77,6 @@ BENCHMARK(BothFigures);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench_support::RunWidgetBenchmarks(argc, argv);
     return 0;
 }

@@ -5,7 +5,7 @@
 // form's opening. Each measure includes the paint that follows. The file is
 // made once per run, before the measurements.
 
-#include <benchmark/benchmark.h>
+#include "widget_bench_main.h"
 
 #include "database/database_file.h"
 #include "database/default_values.h"
@@ -123,12 +123,7 @@ BENCHMARK(SignOrderFormOpening)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    bench_support::RunWidgetBenchmarks(argc, argv);
     database::CloseCurrentDatabase();
     return 0;
 }

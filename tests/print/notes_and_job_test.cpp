@@ -247,16 +247,20 @@ TEST_F(PrintJobTest, AnUnwritableFileFailsTheJob)
 // printer is configured.
 enum class PdfTarget { Named, PrintSetupFile, NoPrinter };
 
-struct PdfJobCase {
-    const char *name;
-    PdfTarget target;
-    bool fails;     // the second design cannot be read
-    bool existing;  // a file of the final name is there before the job
-};
-
-void PrintTo(const PdfJobCase &c, std::ostream *os)
+// Opens a design form job of `kind` that is to write `path`.
+print::PrintTarget OpenPdfTarget(PdfTarget kind, const QString &path)
 {
-    *os << c.name;
+    if (kind == PdfTarget::Named) {
+        print::PrintTarget named;
+        named.surface = print::PrinterSurface::ForPdf(path);
+        named.pdfPath = path;
+        return named;
+    }
+    if (kind == PdfTarget::PrintSetupFile)
+        print::JobPrinter().setOutputFileName(path);
+    else
+        platform::SaveSetting(platform::PrintPdfFolderKey, QFileInfo(path).path());
+    return print::OpenPrintTarget(QStringLiteral("Design Forms"));
 }
 
 // Lists the output folder at each design's progress step, and drops a table
@@ -283,6 +287,22 @@ public:
     {
         return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
+    // While the pages were written the final name was not yet a new file:
+    // beside what was there `before`, one hidden part file named after
+    // `finalName`, whole or (`cut`) cut short at whole letters.
+    void expectOnePartFile(const QStringList &before, const QString &finalName, bool cut) const
+    {
+        ASSERT_FALSE(listings.empty());
+        const QRegularExpression part("^\\.(.+)\\.[a-z0-9]{6}\\.part$");
+        for (const QStringList &during : listings) {
+            ASSERT_EQ(during.size(), before.size() + 1) << during.join(" | ").toStdString();
+            const QStringList parts = during.filter(part);
+            ASSERT_EQ(parts.size(), 1) << during.join(" | ").toStdString();
+            // A letter cut in two would come back as U+FFFD, which the name does not start with.
+            const QString stem = part.match(parts[0]).captured(1);
+            EXPECT_TRUE(cut ? finalName.startsWith(stem) : stem == finalName) << parts[0].toStdString();
+        }
+    }
     std::vector<QStringList> listings;
 
 private:
@@ -291,7 +311,7 @@ private:
     bool fail_;
 };
 
-class PdfJobFile : public PrintJobTest, public ::testing::WithParamInterface<PdfJobCase> {
+class PdfJobTest : public PrintJobTest {
 protected:
     void TearDown() override
     {
@@ -301,11 +321,21 @@ protected:
     }
 };
 
+struct PdfJobCase {
+    const char *name;
+    PdfTarget target;
+    bool fails;     // the second design cannot be read
+    bool existing;  // a file of the final name is there before the job
+};
+
+void PrintTo(const PdfJobCase &c, std::ostream *os) { *os << c.name; }
+
+class PdfJobFile : public PdfJobTest, public ::testing::WithParamInterface<PdfJobCase> {};
+
 TEST_P(PdfJobFile, TakesItsNameOnlyWhenTheDocumentEndedWell)
 {
     const PdfJobCase c = GetParam();
-    const bool printerHere = !QPrinterInfo::defaultPrinter().isNull();
-    if (c.target == PdfTarget::NoPrinter && printerHere)
+    if (c.target == PdfTarget::NoPrinter && !QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a printer is configured here";
     storeThree();
     QTemporaryDir out;
@@ -317,53 +347,28 @@ TEST_P(PdfJobFile, TakesItsNameOnlyWhenTheDocumentEndedWell)
         ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
         earlier.write(old);
     }
-
-    print::PrintTarget target;
-    switch (c.target) {
-    case PdfTarget::Named:
-        target.pdfPath = named;
-        target.surface = print::PrinterSurface::ForPdf(named);
-        break;
-    case PdfTarget::PrintSetupFile:
-        print::JobPrinter().setOutputFileName(named);
-        target = print::OpenPrintTarget(QStringLiteral("Design Forms"));
-        break;
-    case PdfTarget::NoPrinter:
-        platform::SaveSetting(platform::PrintPdfFolderKey, out.path());
-        target = print::OpenPrintTarget(QStringLiteral("Design Forms"));
-        break;
-    }
+    const print::PrintTarget target = OpenPdfTarget(c.target, named);
     ASSERT_TRUE(target.surface);
     const QString finalName = QFileInfo(target.pdfPath).fileName();
     ASSERT_TRUE(target.pdfPath.startsWith(out.path())) << target.pdfPath.toStdString();
 
     testing_support::RecordingMessages messages;
     print::PrintJobResult r;
-    std::vector<QStringList> listings;
     {
         WatchingFolder watch(db(), out.path(), c.fails);
         r = print::PrintDesignForms(*target.surface, db(), {Key("A", "S", "P"), Key("B", "S", "P"), Key("C", "S", "P")});
-        listings = watch.listings;
+        const QStringList before = c.existing ? QStringList{finalName} : QStringList{};
+        watch.expectOnePartFile(before, finalName, false);
     }
     if (r.ok)
         print::TellPrintedFile(target);
-    const QStringList before = c.existing ? QStringList{finalName} : QStringList{};
-
-    // While the pages are written, the final name is not yet a new file:
-    // beside what was there, one hidden part file.
-    ASSERT_FALSE(listings.empty());
-    for (const QStringList &during : listings) {
-        ASSERT_EQ(during.size(), before.size() + 1) << during.join(" | ").toStdString();
-        const QStringList parts = during.filter(QRegularExpression("^\\..*\\.part$"));
-        ASSERT_EQ(parts.size(), 1) << during.join(" | ").toStdString();
-        EXPECT_TRUE(parts[0].startsWith("." + finalName)) << parts[0].toStdString();
-    }
 
     const QStringList after = WatchingFolder::Listing(out.path());
     QFile file(target.pdfPath);
     if (c.fails) {
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(after, before) << "no part file left, an earlier file untouched";
+        EXPECT_EQ(after, c.existing ? QStringList{finalName} : QStringList{})
+            << "no part file left, an earlier file untouched";
         EXPECT_TRUE(messages.calls.empty());
         if (c.existing) {
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -407,14 +412,7 @@ struct LongNameCase {
 
 void PrintTo(const LongNameCase &c, std::ostream *os) { *os << c.name; }
 
-class LongPdfName : public PrintJobTest, public ::testing::WithParamInterface<LongNameCase> {
-protected:
-    void TearDown() override
-    {
-        print::JobPrinter().setOutputFileName(QString());
-        PrintJobTest::TearDown();
-    }
-};
+class LongPdfName : public PdfJobTest, public ::testing::WithParamInterface<LongNameCase> {};
 
 TEST_P(LongPdfName, PrintsUnderItsNameWithAPartFileTheFolderTakes)
 {
@@ -426,13 +424,7 @@ TEST_P(LongPdfName, PrintsUnderItsNameWithAPartFileTheFolderTakes)
     ASSERT_EQ(QFile::encodeName(c.fileName).size(), c.bytes);
     storeThree();
     const QString path = out.filePath(c.fileName);
-    print::PrintTarget target;
-    if (c.target == PdfTarget::PrintSetupFile) {
-        print::JobPrinter().setOutputFileName(path);
-        target = print::OpenPrintTarget(QStringLiteral("Design Forms"));
-    } else {
-        target.surface = print::PrinterSurface::ForPdf(path);
-    }
+    const print::PrintTarget target = OpenPdfTarget(c.target, path);
     ASSERT_TRUE(target.surface);
     WatchingFolder watch(db(), out.path(), false);
     const auto r = print::PrintDesignForms(*target.surface, db(), {Key("A", "S", "P"), Key("B", "S", "P")});
@@ -444,14 +436,7 @@ TEST_P(LongPdfName, PrintsUnderItsNameWithAPartFileTheFolderTakes)
         return;
     }
     ASSERT_TRUE(r.ok) << r.message.toStdString();
-    ASSERT_FALSE(watch.listings.empty());
-    for (const QStringList &during : watch.listings) {
-        ASSERT_EQ(during.size(), 1) << during.join(" | ").toStdString();
-        // A letter cut in two would come back as U+FFFD, which the name does not start with.
-        const QRegularExpressionMatch m = QRegularExpression("^\\.(.+)\\.[a-z0-9]{6}\\.part$").match(during[0]);
-        ASSERT_TRUE(m.hasMatch()) << during[0].toStdString();
-        EXPECT_TRUE(c.fileName.startsWith(m.captured(1))) << during[0].toStdString();
-    }
+    watch.expectOnePartFile({}, c.fileName, true);
     EXPECT_EQ(after, QStringList{c.fileName}) << "the finished file, no part file left";
 }
 
