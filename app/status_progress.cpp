@@ -12,40 +12,30 @@ StatusGauge::StatusGauge(QWidget *parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-// Each change is painted at once: start-up, saving, loading and printing set
-// the gauge from long loops that do not return to the event loop, so a
-// scheduled update would only show the finished state. repaint() paints
-// without handling any input.
 void StatusGauge::setCaption(const QString &caption)
 {
     if (caption_ == caption)
         return;
     caption_ = caption;
-    repaint();
+    update();
 }
 
 void StatusGauge::setFillStyle(int style)
 {
-    if (fillStyle_ == style)
-        return;
     fillStyle_ = style;
-    repaint();
+    update();
 }
 
 void StatusGauge::setFillPercent(int percent)
 {
-    if (fillPercent_ == percent)
-        return;
     fillPercent_ = percent;
-    repaint();
+    update();
 }
 
 void StatusGauge::setTextColour(const QColor &colour)
 {
-    if (textColour_ == colour)
-        return;
     textColour_ = colour;
-    repaint();
+    update();
 }
 
 QSize StatusGauge::sizeHint() const
@@ -92,34 +82,10 @@ void StatusGauge::paintEvent(QPaintEvent *)
 
 StatusProgress::StatusProgress(StatusGauge *gauge, QWidget *window) : gauge_(gauge), window_(window) {}
 
-namespace {
-
-// The settings of one progress call are painted together, once, so that the
-// gauge never shows the new fill with the old percentage or text colour.
-class OnePaint {
-public:
-    explicit OnePaint(QWidget *widget) : widget_(widget) { widget_->setUpdatesEnabled(false); }
-    ~OnePaint()
-    {
-        widget_->setUpdatesEnabled(true);
-        widget_->repaint();
-    }
-    OnePaint(const OnePaint &) = delete;
-    OnePaint &operator=(const OnePaint &) = delete;
-
-private:
-    QWidget *widget_;
-};
-
-} // namespace
-
 void StatusProgress::showProgress(int percent, int mode)
 {
     if (!gauge_)
         return;
-    if (mode != platform::ProgressStart && mode != platform::ProgressUpdate && mode != platform::ProgressFinish)
-        return;
-    const OnePaint paint(gauge_);
     switch (mode) {
     case platform::ProgressStart:
         gauge_->setFillStyle(1);
@@ -139,8 +105,13 @@ void StatusProgress::showProgress(int percent, int mode)
             window_->unsetCursor();
         break;
     default:
-        break;
+        return;
     }
+    // Start-up, saving, loading and printing call this from long loops that
+    // do not return to the event loop, where a scheduled update would only
+    // show the finished state: the call's settings are painted now, together.
+    // repaint() handles no input.
+    gauge_->repaint();
 }
 
 } // namespace app

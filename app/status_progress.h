@@ -45,8 +45,8 @@ private:
 };
 
 // The progress display of the run: start, update and finish set the gauge's
-// fill, text colour and the owning window's wait cursor. The gauge paints
-// each change at once; no events are processed here.
+// fill, text colour and the owning window's wait cursor. Each call paints the
+// gauge at once; no events are processed here.
 class StatusProgress final : public platform::ProgressDisplay {
 public:
     StatusProgress(StatusGauge *gauge, QWidget *window);

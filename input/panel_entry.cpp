@@ -2,22 +2,9 @@
 
 #include "engine/values.h"
 
+#include <QList>
+
 namespace input {
-namespace {
-
-// Characters as the store counts them: code points, a lone surrogate as one.
-qsizetype CharacterCount(const QString &text)
-{
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        ++count;
-    }
-    return count;
-}
-
-} // namespace
 
 PanelBoxKind Text1Kind(int index)
 {
@@ -41,7 +28,9 @@ EntryVerdict CheckPanelEntry(PanelBoxKind kind, const QString &inserted, const Q
             if (!ok)
                 return EntryVerdict::Refuse;
         }
-        return CharacterCount(wouldBe) > 10 ? EntryVerdict::Refuse : EntryVerdict::Pass;
+        // Characters as the store counts them: code points (a lone surrogate
+        // becomes one U+FFFD).
+        return wouldBe.toUcs4().size() > 10 ? EntryVerdict::Refuse : EntryVerdict::Pass;
     }
     for (const QChar c : inserted)
         if (c.unicode() < u'0' || c.unicode() > u'9')
