@@ -31,19 +31,10 @@ StoreResult Refuse(const QString &message)
     return {StoreOutcome::Refused, message, {}};
 }
 
-// Key parts as the engineer typed them: the stored padding left off.
-QString ShownPart(const QString &part)
-{
-    QString p = PadKey(part);
-    while (p.endsWith(QLatin1Char(' ')))
-        p.chop(1);
-    return p;
-}
-
 // The first `level` parts of a key, as the browser shows its path.
 QString ShownKey(const StoredDesignKey &key, int level)
 {
-    const QString parts[3] = {ShownPart(key.JobCode), ShownPart(key.JobSection), ShownPart(key.SignPos)};
+    const QString parts[3] = {ShownKeyPart(key.JobCode), ShownKeyPart(key.JobSection), ShownKeyPart(key.SignPos)};
     QStringList shown;
     for (int i = 0; i < level && i < 3; ++i)
         shown << parts[i];
