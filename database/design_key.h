@@ -30,6 +30,22 @@ inline QString PadKey(const char *part)
     return PadKey(std::string(part));
 }
 
+// A key part as shown: the stored padding (trailing blanks) removed.
+inline QString WithoutTrailingBlanks(const QString &text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return text.left(n);
+}
+
+// A key part as the engineer typed it, cut as the store keeps it: what
+// messages about a key show.
+inline QString ShownKeyPart(const QString &part)
+{
+    return WithoutTrailingBlanks(PadKey(part));
+}
+
 // A record's fixed-length key field.
 template <std::size_t N>
 QString PadKey(const engine::FixedText<N> &part)

@@ -371,15 +371,9 @@ std::optional<StoredValueFault> FirstFault(const std::optional<SupportRow> &supp
 
 QString StoredValueFaultMessage(const StoredDesignKey &key, const StoredValueFault &fault)
 {
-    // The key parts as the engineer typed them, without the stored padding.
-    const auto part = [](const QString &text) {
-        QString p = PadKey(text);
-        while (p.endsWith(QLatin1Char(' ')))
-            p.chop(1);
-        return p;
-    };
     return QStringLiteral("Stored design %1 / %2 / %3: %4")
-        .arg(part(key.JobCode), part(key.JobSection), part(key.SignPos), StoredValueFaultText(fault));
+        .arg(ShownKeyPart(key.JobCode), ShownKeyPart(key.JobSection), ShownKeyPart(key.SignPos),
+             StoredValueFaultText(fault));
 }
 
 QString StoredValueFaultText(const StoredValueFault &fault)

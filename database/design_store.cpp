@@ -31,19 +31,10 @@ StoreResult Refuse(const QString &message)
     return {StoreOutcome::Refused, message, {}};
 }
 
-// Key parts as the engineer typed them: the stored padding left off.
-QString ShownPart(const QString &part)
-{
-    QString p = PadKey(part);
-    while (p.endsWith(QLatin1Char(' ')))
-        p.chop(1);
-    return p;
-}
-
 // The first `level` parts of a key, as the browser shows its path.
 QString ShownKey(const StoredDesignKey &key, int level)
 {
-    const QString parts[3] = {ShownPart(key.JobCode), ShownPart(key.JobSection), ShownPart(key.SignPos)};
+    const QString parts[3] = {ShownKeyPart(key.JobCode), ShownKeyPart(key.JobSection), ShownKeyPart(key.SignPos)};
     QStringList shown;
     for (int i = 0; i < level && i < 3; ++i)
         shown << parts[i];
@@ -115,6 +106,13 @@ const char *const LevelSelection[] = {"", JobKeyCondition, "Job_Code = ? AND Job
 // What a level names, in the messages.
 const char *const LevelName[] = {"", "job", "job section", "sign position"};
 
+// The table whose rows name a level: JOBS a job, LocDesData a job section or
+// a sign position; the rows below follow them by the cascading relations.
+QLatin1String LevelTable(int level)
+{
+    return QLatin1String(level == LevelJob ? "JOBS" : "LocDesData");
+}
+
 // Fails the steps when a table of the design still holds a row of the
 // selection after a delete or rename reached it through the cascading
 // relations. A file whose table was dropped (the database's own text
@@ -134,6 +132,14 @@ void CheckNoRowsLeft(Steps &steps, int level, const QVariantList &params)
         if (!steps.status.ok())
             return;
     }
+}
+
+// Whether the level's table holds a row of the selection bound with `params`.
+bool StoredAtLevel(Steps &steps, int level, const QVariantList &params)
+{
+    return steps.exists(
+        QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(LevelTable(level), QLatin1String(LevelSelection[level])),
+        params);
 }
 
 // The delete steps, inside the caller's transaction.
@@ -347,12 +353,8 @@ StoreResult DeleteStoredSign(platform::SqlConnection &db, int Level, const Store
     Steps steps{db, {}};
     if (Level >= LevelJob && Level <= LevelSignPosition) {
         // Deleting what is not stored would delete nothing and say it did.
-        const QVariantList params =
-            QVariantList{PadKey(key.JobCode), PadKey(key.JobSection), PadKey(key.SignPos)}.mid(0, Level);
-        const bool stored = steps.exists(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1")
-                                             .arg(QLatin1String(Level == LevelJob ? "JOBS" : "LocDesData"),
-                                                  QLatin1String(LevelSelection[Level])),
-                                         params);
+        const bool stored =
+            StoredAtLevel(steps, Level, DesignKeyParams(key.JobCode, key.JobSection, key.SignPos).mid(0, Level));
         if (!steps.status.ok())
             return Fail(failed, steps.status);
         if (!stored)
@@ -378,8 +380,6 @@ StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const Store
         return Fail(failed, transaction.status());
     Steps steps{db, {}};
 
-    // Level 1 names a JOBS row; levels 2 and 3 name location rows, and the
-    // rows below follow by the cascading updates.
     static const char *const column[] = {"", "Job_Code", "Job_Section", "Sign_Pos"};
     const QString old = Level == LevelJob ? job : Level == LevelJobSection ? section : pos;
     const QString target = PadKey(Level == LevelJob          ? newName.JobCode
@@ -388,11 +388,9 @@ StoreResult RenameStoredSign(platform::SqlConnection &db, int Level, const Store
     const QVariantList source = QVariantList{job, section, pos}.mid(0, Level);
     QVariantList renamed = source;
     renamed[Level - 1] = target;
-    const QLatin1String table(Level == LevelJob ? "JOBS" : "LocDesData");
-    const QString stored =
-        QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1").arg(table, QLatin1String(LevelSelection[Level]));
-    const bool sourceStored = steps.exists(stored, source);
-    const bool targetStored = sourceStored && !SameIgnoringCase(target, old) && steps.exists(stored, renamed);
+    const QLatin1String table = LevelTable(Level);
+    const bool sourceStored = StoredAtLevel(steps, Level, source);
+    const bool targetStored = sourceStored && !SameIgnoringCase(target, old) && StoredAtLevel(steps, Level, renamed);
     if (!steps.status.ok())
         return Fail(failed, steps.status);
 

@@ -7,14 +7,6 @@ bool SameKey(const StoredDesignKey &a, const StoredDesignKey &b)
     return a.JobCode == b.JobCode && a.JobSection == b.JobSection && a.SignPos == b.SignPos;
 }
 
-QString WithoutTrailingBlanks(const QString &text)
-{
-    qsizetype n = text.size();
-    while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
-        --n;
-    return text.left(n);
-}
-
 platform::SqlStatus ReadActiveStoredSigns(platform::SqlConnection &db, std::vector<StoredDesignKey> &keys)
 {
     keys.clear();

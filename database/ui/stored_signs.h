@@ -3,6 +3,7 @@
 // management dialogs. Key parts are handed back exactly as stored (with their
 // padding), so that what a caller passes back selects the same rows.
 
+#include "database/design_key.h"  // WithoutTrailingBlanks
 #include "database/design_rows.h"
 #include "platform/sql.h"
 
@@ -13,9 +14,6 @@ namespace database {
 
 // Whether two keys hold exactly the same parts.
 bool SameKey(const StoredDesignKey &a, const StoredDesignKey &b);
-
-// A key part as shown: the stored padding (trailing blanks) removed.
-QString WithoutTrailingBlanks(const QString &text);
 
 // Every stored design (SupDesData row) whose job is active, once each, with
 // its key parts exactly as stored (padding included), in

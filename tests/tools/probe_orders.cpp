@@ -56,7 +56,7 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
     t.keyArg = i + 1;
     ticked.push_back(t);
   }
-  platform::SqlConnection* const found = OpenDatabaseFile(args[0], err);
+  platform::SqlConnection* const found = OpenDatabaseFile(args[0], true, err);
   if (!found) return kExitStoreFailed;
   platform::SqlConnection& db = *found;
 

@@ -18,7 +18,7 @@ namespace {
 constexpr std::string_view kPrintUsage = "design-probe --print-design-forms FILE OUT.pdf [JOB SECTION POS]...";
 
 int Print(const Arguments& args, std::ostream& out, std::ostream& err) {
-  platform::SqlConnection* const db = OpenDatabaseFile(args[0], err);
+  platform::SqlConnection* const db = OpenDatabaseFile(args[0], true, err);
   if (!db) return kExitStoreFailed;
 
   std::vector<database::StoredDesignKey> keys;

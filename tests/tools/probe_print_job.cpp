@@ -1,7 +1,7 @@
 #include "probe_print_job.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <memory>
@@ -14,26 +14,10 @@
 
 namespace probe {
 
-namespace {
-
-std::unique_ptr<QGuiApplication> GuiApplicationIfNone() {
-  static int argc = 1;
-  static char name[] = "design-probe";
-  static char* argv[] = {name, nullptr};
-  if (QCoreApplication::instance()) return nullptr;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-}  // namespace
-
 int RunPrintCommand(bool argumentsFit, std::string_view usage, ProbeMessages messages, std::ostream& err,
                     const std::function<int()>& run) {
-  if (!argumentsFit) {
-    err << "design-probe: usage: " << usage << '\n';
-    return kExitUsage;
-  }
-  const std::unique_ptr<QGuiApplication> app = GuiApplicationIfNone();
+  if (!argumentsFit) return Usage(err, usage);
+  const std::unique_ptr<QCoreApplication> app = ApplicationIfNone(ApplicationUse::Fonts);
   std::optional<ErrorStreamMessages> shown;
   if (messages == ProbeMessages::OnErrorStream) shown.emplace(err);
   const int status = run();
@@ -41,21 +25,9 @@ int RunPrintCommand(bool argumentsFit, std::string_view usage, ProbeMessages mes
   return status;
 }
 
-platform::SqlConnection* OpenDatabaseFile(const std::string& file, std::ostream& err) {
-  const QString path = QString::fromLocal8Bit(file);
-  if (!QFileInfo(path).isFile()) {
-    err << "design-probe: no database file " << file << '\n';
-    return nullptr;
-  }
-  database::CurrentDatabasePath = path;
-  if (!database::OpenCurrentDatabase()) return nullptr;
-  return database::CurrentDatabase();
-}
-
 std::optional<database::StoredDesignKey> StoredKeyAt(platform::SqlConnection& db, const Arguments& args,
                                                      std::size_t first, std::ostream& err) {
-  const database::StoredDesignKey key{QString::fromLocal8Bit(args[first]), QString::fromLocal8Bit(args[first + 1]),
-                                      QString::fromLocal8Bit(args[first + 2])};
+  const database::StoredDesignKey key = KeyFrom(args, first);
   bool stored = false;
   const platform::SqlStatus checked = database::IsDesignStored(db, key, stored);
   if (!checked.ok() || !stored) {

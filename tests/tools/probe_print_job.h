@@ -1,8 +1,8 @@
 #pragma once
 // What the probe's print commands share: the run around a command (a GUI
 // application for the fonts, the messages, the database closed at the end),
-// the database file opened, the keys checked against the store, and the JSON
-// of the printed job.
+// the keys checked against the store, and the JSON of the printed job. The
+// database file is opened with OpenDatabaseFile (probe_store.h).
 
 #include <QString>
 #include <functional>
@@ -27,10 +27,6 @@ enum class ProbeMessages { OnErrorStream, Silent };
 // `run` returns.
 int RunPrintCommand(bool argumentsFit, std::string_view usage, ProbeMessages messages, std::ostream& err,
                     const std::function<int()>& run);
-
-// Opens `file`, which must exist, as the current database; null when it does
-// not (said on `err`) or cannot be opened (the store reports that itself).
-platform::SqlConnection* OpenDatabaseFile(const std::string& file, std::ostream& err);
 
 // The key of the three arguments from `first` (JOB SECTION POS) when a design
 // is stored under it; otherwise said on `err` and nothing.

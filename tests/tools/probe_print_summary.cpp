@@ -17,7 +17,7 @@ constexpr std::string_view kUsage =
     "design-probe --print-summary FILE OUT.pdf JOB SECTION POS [JOB SECTION POS]...";
 
 int PrintSummary(const Arguments& args, std::ostream& out, std::ostream& err) {
-  platform::SqlConnection* const db = OpenDatabaseFile(args[0], err);
+  platform::SqlConnection* const db = OpenDatabaseFile(args[0], true, err);
   if (!db) return kExitStoreFailed;
 
   // Every key is checked before anything is written.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,42 +19,52 @@
 
 namespace probe {
 
-namespace {
-
-// The SQL driver is a plugin, which Qt loads only with an application object.
-// It must be gone before the program's static objects are destroyed.
-std::unique_ptr<QCoreApplication> ApplicationIfNone() {
+std::unique_ptr<QCoreApplication> ApplicationIfNone(ApplicationUse use) {
   static int argc = 1;
   static char name[] = "design-probe";
   static char* argv[] = {name, nullptr};
   if (QCoreApplication::instance()) return nullptr;
-  return std::make_unique<QCoreApplication>(argc, argv);
+  if (use == ApplicationUse::Store) return std::make_unique<QCoreApplication>(argc, argv);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// The current database for the length of one command.
-class OpenDatabase {
- public:
-  OpenDatabase(const std::string& file, bool mustExist, std::ostream& err) : messages_(err) {
-    const QString path = QString::fromLocal8Bit(file);
-    if (mustExist && !QFileInfo(path).isFile()) {
-      err << "design-probe: no database file " << file << '\n';
-      return;
-    }
-    database::CurrentDatabasePath = path;
-    database::OpenCurrentDatabase();  // reports its own failure
+platform::SqlConnection* OpenDatabaseFile(const std::string& file, bool mustExist, std::ostream& err) {
+  const QString path = QString::fromLocal8Bit(file);
+  if (mustExist && !QFileInfo(path).isFile()) {
+    err << "design-probe: no database file " << file << '\n';
+    return nullptr;
   }
-  ~OpenDatabase() { database::CloseCurrentDatabase(); }
-  platform::SqlConnection* get() const { return database::CurrentDatabase(); }
-
- private:
-  std::unique_ptr<QCoreApplication> app_ = ApplicationIfNone();
-  ErrorStreamMessages messages_;
-};
+  database::CurrentDatabasePath = path;
+  database::OpenCurrentDatabase();  // reports its own failure
+  return database::CurrentDatabase();
+}
 
 database::StoredDesignKey KeyFrom(const Arguments& args, std::size_t first) {
   return {QString::fromLocal8Bit(args[first]), QString::fromLocal8Bit(args[first + 1]),
           QString::fromLocal8Bit(args[first + 2])};
 }
+
+int Usage(std::ostream& err, std::string_view usage) {
+  err << "design-probe: usage: " << usage << '\n';
+  return kExitUsage;
+}
+
+namespace {
+
+// The current database for the length of one command.
+class OpenDatabase {
+ public:
+  OpenDatabase(const std::string& file, bool mustExist, std::ostream& err) : messages_(err) {
+    OpenDatabaseFile(file, mustExist, err);
+  }
+  ~OpenDatabase() { database::CloseCurrentDatabase(); }
+  platform::SqlConnection* get() const { return database::CurrentDatabase(); }
+
+ private:
+  std::unique_ptr<QCoreApplication> app_ = ApplicationIfNone(ApplicationUse::Store);
+  ErrorStreamMessages messages_;
+};
 
 bool ParseLevel(const std::string& text, int& level) {
   if (text == "1" || text == "2" || text == "3") {
@@ -61,11 +72,6 @@ bool ParseLevel(const std::string& text, int& level) {
     return true;
   }
   return false;
-}
-
-int Usage(std::ostream& err, std::string_view usage) {
-  err << "design-probe: usage: " << usage << '\n';
-  return kExitUsage;
 }
 
 int Report(const database::StoreResult& result, std::ostream& err) {

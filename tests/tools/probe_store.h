@@ -13,12 +13,45 @@
 
 #include "probe_commands.h"
 
+#include <cstddef>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
+
+#include "database/design_rows.h"
+
+class QCoreApplication;
+
+namespace platform {
+class SqlConnection;
+}
 
 namespace probe {
 
 // The store refused or failed, or the database file could not be opened.
 inline constexpr int kExitStoreFailed = 3;
+
+// What the commands that use the store share (the print commands too).
+
+enum class ApplicationUse { Store, Fonts };
+
+// The application object a command needs, made when there is none, to be
+// gone before the program's static objects are destroyed: the SQL driver is a
+// plugin, which Qt loads only with one; fonts need a GUI application, here on
+// the offscreen platform, which needs no display.
+std::unique_ptr<QCoreApplication> ApplicationIfNone(ApplicationUse use);
+
+// Opens `file` as the current database; null when it must exist and does not
+// (said on `err`) or cannot be opened (the store reports that itself).
+platform::SqlConnection* OpenDatabaseFile(const std::string& file, bool mustExist, std::ostream& err);
+
+// The key of the three arguments from `first` (JOB SECTION POS), as given.
+database::StoredDesignKey KeyFrom(const Arguments& args, std::size_t first);
+
+// The usage on `err`; returns kExitUsage.
+int Usage(std::ostream& err, std::string_view usage);
 
 int SaveCommand(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
 int LoadCommand(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
