@@ -63,20 +63,21 @@ QSizeF MeasureText(const PrintFont &font, const QString &line)
     return {m.horizontalAdvance(line) * toPoints, m.lineSpacing() * toPoints};
 }
 
-PageMapping MapPage(double printableWidthMm, double printableHeightMm, int16_t orientation)
-{
-    const double spanX = orientation == Landscape ? 3100.0 : 2100.0;
-    const double spanY = orientation == Landscape ? 2100.0 : 3100.0;
-    PageMapping m;
-    m.mmPerUnit = std::min(printableWidthMm / spanX, printableHeightMm / spanY);
-    m.originXmm = (printableWidthMm - m.mmPerUnit * spanX) / 2.0 + 50.0 * m.mmPerUnit;
-    m.originYmm = (printableHeightMm - m.mmPerUnit * spanY) / 2.0 + 50.0 * m.mmPerUnit;
-    return m;
-}
-
 QRectF PageDrawingArea(int16_t orientation)
 {
     return orientation == Landscape ? QRectF(-50, -50, 3100, 2100) : QRectF(-50, -50, 2100, 3100);
+}
+
+PageMapping MapPage(double printableWidthMm, double printableHeightMm, int16_t orientation)
+{
+    // The drawing area fills the printable area as far as its shape allows,
+    // centred.
+    const QRectF area = PageDrawingArea(orientation);
+    PageMapping m;
+    m.mmPerUnit = std::min(printableWidthMm / area.width(), printableHeightMm / area.height());
+    m.originXmm = (printableWidthMm - m.mmPerUnit * area.width()) / 2.0 - area.left() * m.mmPerUnit;
+    m.originYmm = (printableHeightMm - m.mmPerUnit * area.height()) / 2.0 - area.top() * m.mmPerUnit;
+    return m;
 }
 
 bool ClipLineToRect(QLineF &line, const QRectF &rect)

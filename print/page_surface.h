@@ -72,7 +72,8 @@ QFont ToQFont(const PrintFont &font);
 // one fixed resolution whatever the device.
 QSizeF MeasureText(const PrintFont &font, const QString &line);
 
-// How page units map to a printable area of the given size in millimetres:
+// How page units map to a printable area of the given size in millimetres
+// (the drawing area, PageDrawingArea, centred in it as large as it fits):
 // millimetres per unit (uniform) and the unit origin's offset from the
 // area's top-left corner.
 struct PageMapping {

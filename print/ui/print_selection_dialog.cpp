@@ -27,7 +27,9 @@ StampedJobResult RunOnPrintTarget(platform::SqlConnection &db, const StampedPrin
 {
     PrintTarget target = OpenPrintTarget(name);
     StampedJobResult result = RunStampedPrintJob(db, *target.surface, job);
-    if (result.ok)
+    // With no sign selected no page is written: a file of that name is an
+    // earlier job's.
+    if (result.ok && result.pages > 0)
         TellPrintedFile(target);
     return result;
 }

@@ -3,12 +3,15 @@
 #include "print_test_support.h"
 
 #include "print/print_selection.h"
+#include "print/printer_surface.h"
 #include "print/ui/print_selection_dialog.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -27,14 +30,16 @@ protected:
             save(SampleDesign(job, section, pos), SampleSupport());
         progress.calls.clear();
     }
-    // Opens the form as the Print menu does, but without blocking.
-    void open(int kind)
+    // Opens the form as the Print menu does, but without blocking; with
+    // `onJobPrinter` the job goes to the job printer as it does in the program.
+    void open(int kind, bool onJobPrinter = false)
     {
         print::PrintSelectionServices services;
         services.repaintMainWindow = [this] { ++repaints; };
-        services.runJob = [this](platform::SqlConnection &c, const print::StampedPrintJob &job) {
-            return print::RunStampedPrintJob(c, surface, job, QDate(2026, 3, 7));
-        };
+        if (!onJobPrinter)
+            services.runJob = [this](platform::SqlConnection &c, const print::StampedPrintJob &job) {
+                return print::RunStampedPrintJob(c, surface, job, QDate(2026, 3, 7));
+            };
         services.showOrderForm = [this](QWidget *) { ++orderForms; };
         form = std::make_unique<print::Form11>(kind, services);
         form->show();
@@ -368,6 +373,62 @@ TEST_F(Form11Test, PrintSetupCancelledChangesNothing)
     EXPECT_TRUE(messages.calls.empty());
     EXPECT_TRUE(surface.items.empty());
 }
+
+// A file chosen in "Print Setup" that holds an earlier job's pages: a job
+// with no signs selected writes no page, so it must not be told as saved.
+struct SetupFileCase {
+    const char *name;
+    bool signsSelected;
+};
+
+class Form11PrintSetupFile : public Form11Test, public ::testing::WithParamInterface<SetupFileCase> {
+protected:
+    void TearDown() override
+    {
+        print::JobPrinter().setOutputFileName(QString());
+        Form11Test::TearDown();
+    }
+};
+
+TEST_P(Form11PrintSetupFile, TellsOfTheFileOnlyWhenPagesWentToIt)
+{
+    const SetupFileCase c = GetParam();
+    save(SampleDesign("Brücke", "Süd", "P1"), SampleSupport());
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    const QString named = out.filePath(QStringLiteral("Übersicht Straße.pdf"));
+    const QByteArray old = "an earlier job's pages";
+    {
+        QFile earlier(named);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write(old);
+    }
+    print::JobPrinter().setOutputFileName(named);
+    open(0, true);
+    if (c.signsSelected) {
+        choose(form->Outline1(), Key("Brücke", "Süd", ""), 2);
+        click("Command4_1");
+    }
+    click("Command2");
+
+    QFile file(named);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    if (c.signsSelected) {
+        EXPECT_TRUE(bytes.startsWith("%PDF"));
+        ASSERT_EQ(messages.calls.size(), 1u);
+        EXPECT_TRUE(messages.calls[0].text.contains(QStringLiteral("Übersicht Straße.pdf")))
+            << messages.calls[0].text.toStdString();
+    } else {
+        EXPECT_EQ(bytes, old) << "nothing was written";
+        EXPECT_TRUE(messages.calls.empty()) << messages.calls[0].text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Jobs, Form11PrintSetupFile,
+                         ::testing::Values(SetupFileCase{"NoSignsSelected", false},
+                                           SetupFileCase{"SignsSelected", true}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace printtest
